@@ -1,0 +1,52 @@
+// All state of one analysis run. DGO creates one per call; nothing of a run
+// lives anywhere else, so runs are deterministic and independent.
+#pragma once
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "engine/channel.h"
+#include "engine/environment.h"
+#include "engine/termination.h"
+#include "engine/warnings.h"
+#include "input/input_file.h"
+#include "model/analysis_model.h"
+#include "model/unit_labels.h"
+
+namespace drovi {
+
+// The six lines of NAMES.DAT, trailing blanks removed.
+struct RunFiles {
+    std::string input;
+    std::string report;
+    std::string plot;
+    std::string runLog;
+    std::string userName;
+    std::string companyName;
+};
+
+struct Run {
+    explicit Run(const Environment& environment)
+        : env(environment), model(std::make_unique<AnalysisModel>()) {}
+
+    bool failed() const { return status.failed(); }
+    // Ends the run with `code` (the termination record goes to the report).
+    void terminate(const ErrorCode& code) { TerminateRun(report, status, code); }
+
+    const Environment& env;
+    std::string workingDirectory;
+    RunFiles files;
+    std::unique_ptr<AnalysisModel> model;
+    RunStatus status;
+    WarningRegistry warnings;
+    InputFile input;
+    // The report goes to standard output until its file is open.
+    ReportWriter report{stdout};
+    PlotWriter plot;
+    RunLog log;
+    UnitLabels labels;
+    bool unitsSI = false;
+};
+
+}  // namespace drovi

@@ -1,0 +1,210 @@
+#include "engine/run_driver.h"
+
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "engine/names_file.h"
+#include "engine/report_head.h"
+#include "engine/run.h"
+#include "input/input_file.h"
+#include "input/readers.h"
+#include "model/unit_conversion.h"
+#include "report/plot_records.h"
+#include "report/warning_summary.h"
+
+namespace drovi {
+namespace {
+
+// Errors found before the run-message file is open go to standard error.
+void startupError(Run& run, int number, const std::string& text) {
+    std::fprintf(stderr, "\n\n**** Runtime Error No. %d ****\n\n%s\n", number, text.c_str());
+    run.terminate(ErrorCode::Runtime(number));
+}
+
+bool isBlank(const std::string& s) { return s.find_first_not_of(' ') == std::string::npos; }
+
+// Step 2: the six names of the run.
+void readNames(Run& run) {
+    const auto result = ReadNamesFile(OpenName(run.workingDirectory, kNamesFile), run.files);
+    if (!result.opened) return startupError(run, 2, "Contents of file NAMES.DAT is corrupted.");
+    static constexpr const char* kCorrupted[] = {
+        "The name of the input data file is corrupted.", "The name of the output report file is corrupted.",
+        "The name of the plot output file is corrupted.", "Name of runtime message file is corrupted",
+        "User name is corrupted", "User company name is corrupted",
+    };
+    if (result.missingLine > 0) startupError(run, 2 + result.missingLine, kCorrupted[result.missingLine - 1]);
+}
+
+// Step 3: none of the four file names may be blank.
+void checkNames(Run& run) {
+    const std::pair<const std::string*, const char*> names[] = {
+        {&run.files.input, "Input data filename information corrupted. No analysis performed."},
+        {&run.files.report, "Output filename information is corrupted. No analysis performed."},
+        {&run.files.plot, "Plot output filename information is corrupted. No analysis performed."},
+        {&run.files.runLog, "Run message filename information is corrupted. No analysis performed."},
+    };
+    for (const auto& [name, message] : names)
+        if (isBlank(*name)) return startupError(run, 17, message);
+}
+
+bool sameFile(const std::string& a, const std::string& b) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (fs::exists(a, ec) && fs::exists(b, ec)) return fs::equivalent(a, b, ec);
+    const auto ca = fs::weakly_canonical(a, ec);
+    if (ec) return a == b;
+    const auto cb = fs::weakly_canonical(b, ec);
+    if (ec) return a == b;
+    return ca == cb;
+}
+
+// Step 4: the input is read into memory, then the three output files are
+// created. An output that names the same file as the input or as another
+// output would destroy or mix them, so the run refuses it before writing.
+void openFiles(Run& run) {
+    struct Named {
+        const char* role;
+        std::string path;
+    };
+    const Named files[] = {
+        {"input data", OpenName(run.workingDirectory, run.files.input)},
+        {"output report", OpenName(run.workingDirectory, run.files.report)},
+        {"plot output", OpenName(run.workingDirectory, run.files.plot)},
+        {"run message", OpenName(run.workingDirectory, run.files.runLog)},
+    };
+    for (int i = 0; i < 4; ++i)
+        for (int j = i + 1; j < 4; ++j)
+            if (sameFile(files[i].path, files[j].path))
+                return startupError(run, 19,
+                                    std::string("The ") + files[j].role + " file and the " + files[i].role +
+                                        " file named in NAMES.DAT are the same file: " + files[i].path +
+                                        ". No analysis performed.");
+
+    switch (run.input.load(files[0].path)) {
+        case InputFile::LoadResult::Ok:
+            break;
+        case InputFile::LoadResult::CannotOpen:
+            return startupError(run, 18, "The input data file " + files[0].path +
+                                             " cannot be opened. No analysis performed.");
+        case InputFile::LoadResult::TooLarge:
+            return startupError(run, 18, "The input data file " + files[0].path +
+                                             " is larger than any input data file can be. No analysis performed.");
+    }
+    OutputChannel* outputs[] = {&run.report, &run.plot, &run.log};
+    for (int k = 0; k < 3; ++k) {
+        if (!outputs[k]->open(files[k + 1].path))
+            return startupError(run, 18, std::string("The ") + files[k + 1].role + " file " + files[k + 1].path +
+                                             " cannot be created. No analysis performed.");
+    }
+}
+
+// Step 5: an empty input file.
+void checkInputSize(Run& run) {
+    if (run.input.size() != 0) return;
+    run.log.blank(2);
+    run.log.line("**** Input Data Error No. 25 ****");
+    run.log.blank();
+    run.log.line("Size of input data file is 0 bytes.  No analysis performed.");
+    run.log.blank();
+    run.terminate(ErrorCode::Input(25));
+}
+
+// Step 6: the tag selects the reader. True when an older format was read.
+bool readInput(Run& run) {
+    const std::string tag = ReadFormatTag(run.input);
+    if (tag == kCurrentFormatTag) {
+        ReadCurrentFormat(run);
+        return false;
+    }
+    if (tag == kEarlierFormatTag) {
+        ReadEarlierFormat(run);
+    } else {
+        run.input.rewind();
+        ReadOldestFormat(run);
+    }
+    return true;
+}
+
+// Step 7: report head and the first plot record.
+void writeHead(Run& run) {
+    const int units = static_cast<int>(run.model->options.unitSystem);
+    run.unitsSI = units == static_cast<int>(UnitSystem::SI);
+    run.labels = MakeUnitLabels(units);
+    WriteReportHead(run);
+    WritePlotLine1(run.plot, *run.model);
+}
+
+// Step 8: internal units, once.
+void convertUnits(Run& run, bool legacyFormat) {
+    if (run.model->options.unitSystem == UnitSystem::USCS)
+        ConvertUscsUnits(*run.model);
+    else
+        ConvertSiUnits(*run.model, legacyFormat);
+}
+
+void execute(Run& run) {
+    run.workingDirectory = run.env.workingDirectory();
+    for (auto* phase : {readNames, checkNames, openFiles, checkInputSize}) {
+        phase(run);
+        if (run.failed()) return;
+    }
+    const bool legacyFormat = readInput(run);
+    if (run.failed()) return;
+    writeHead(run);
+    if (run.failed()) return;
+    // The older formats keep soil movements in millimetres until now.
+    convertUnits(run, legacyFormat);
+}
+
+void writeStatusLine(Run& run, const char* text) {
+    for (OutputChannel* out : {&run.log, &run.report}) {
+        out->blank();
+        out->line(text);
+        out->blank();
+    }
+}
+
+// Step 13: the status line, the warning summary and the result.
+int finish(Run& run) {
+    const int status = run.status.value();
+    if (status >= 100 && status <= 199) writeStatusLine(run, "The analysis ended due to an input error. ");
+    if (status >= 200 && status <= 299) writeStatusLine(run, "The analysis ended due to a runtime error. ");
+    int warningResult = 0;
+    if (run.warnings.latest > 0) {
+        run.log.blank(2);
+        run.log.line("The analysis ended with one or more warning messages.");
+        run.log.blank(2);
+        WriteWarningSummary(run);
+        warningResult = WarningResult(run.warnings);
+    }
+    if (status == 0) writeStatusLine(run, "The analysis ended normally. ");
+    run.report.close();
+    run.plot.close();
+    run.log.close();
+    return status > 0 ? status : warningResult;
+}
+
+}  // namespace
+
+int RunAnalysis(const Environment& environment) {
+    Run run(environment);
+    try {
+        execute(run);
+    } catch (const std::exception& e) {
+        // Nothing in the run is expected to throw; if something does (memory
+        // exhausted), the run still ends in order with a numbered error.
+        for (OutputChannel* out : {&run.log, &run.report}) {
+            out->blank(2);
+            out->line("**** Runtime Error No. 21 ****");
+            out->blank();
+            out->line(std::string("An internal error stopped the analysis: ") + e.what());
+        }
+        run.terminate(ErrorCode::Runtime(21));
+    }
+    return finish(run);
+}
+
+}  // namespace drovi
