@@ -42,6 +42,10 @@ std::string F(double x, int w, int d) {
     std::string digits(buf);
     // A negative value keeps its sign even when it rounds to zero ("-0.000").
     const bool neg = std::signbit(x);
+    if (w == 0) {  // F0.d: as few columns as needed, without the optional zero
+        if (digits.size() > 1 && digits[0] == '0' && digits[1] == '.') digits.erase(0, 1);
+        return (neg ? "-" : "") + digits;
+    }
     const int need = static_cast<int>(digits.size()) + (neg ? 1 : 0);
     if (need > w) {
         // The optional zero before the point is dropped before giving up.
@@ -112,6 +116,11 @@ std::string ES(double x, int w, int d) {
 std::string A(std::string_view text, int w) {
     if (static_cast<int>(text.size()) >= w) return std::string(text.substr(0, w));
     return std::string(w - text.size(), ' ') + std::string(text);
+}
+
+std::string Decimal(double x, int d) {
+    std::string s = F(x, 40, d);
+    return s.substr(s.find_first_not_of(' '));
 }
 
 Record& Record::put(std::string_view text) {

@@ -4,6 +4,7 @@
 //   I(v, w)      Iw     integer right-justified in w columns
 //   I0(v)        I0     integer in as few columns as it needs
 //   F(x, w, d)   Fw.d   fixed notation, "0" before the point when it fits
+//                F0.d   (w = 0) as few columns as needed
 //   E(x, w, d)   Ew.d   0.dddd E+xx   (E12.4 of 12.5 is "  0.1250E+02")
 //   ES(x, w, d)  ESw.d  d.dddd E+xx   (ES15.7 of 12.5 is "  1.2500000E+01")
 //   A(s, w)      Aw     text right-justified in w columns, or its first w
@@ -23,6 +24,10 @@ std::string F(double x, int w, int d);
 std::string E(double x, int w, int d);
 std::string ES(double x, int w, int d);
 std::string A(std::string_view text, int w);
+
+// x with d decimals and no padding, for numbers inside message sentences
+// ("0.5000", "-12.25").
+std::string Decimal(double x, int d);
 
 // One output record under construction, for the Tc and TRn positioning
 // descriptors: text is placed at the current column, which tab() moves.

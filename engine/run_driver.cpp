@@ -145,6 +145,20 @@ void convertUnits(Run& run, bool legacyFormat) {
         ConvertSiUnits(*run.model, legacyFormat);
 }
 
+// Steps 9 to 12: section analysis, load cases and summaries. Until they are
+// part of the engine, a run that has read its input says so and ends with a
+// runtime error rather than a report without results.
+void analyse(Run& run) {
+    for (OutputChannel* out : {&run.log, &run.report}) {
+        out->blank(2);
+        out->line("**** Runtime Error No. 12 ****");
+        out->blank();
+        out->line("The input data were read, but this build of the engine cannot yet compute");
+        out->line("the response of the pile. No analysis performed.");
+    }
+    run.terminate(ErrorCode::Runtime(12));
+}
+
 void execute(Run& run) {
     run.workingDirectory = run.env.workingDirectory();
     for (auto* phase : {readNames, checkNames, openFiles, checkInputSize}) {
@@ -157,6 +171,8 @@ void execute(Run& run) {
     if (run.failed()) return;
     // The older formats keep soil movements in millimetres until now.
     convertUnits(run, legacyFormat);
+    if (run.failed()) return;
+    analyse(run);
 }
 
 void writeStatusLine(Run& run, const char* text) {

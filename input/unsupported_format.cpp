@@ -20,10 +20,6 @@ void rejectFormat(Run& run, const std::string& problem) {
 
 }  // namespace
 
-void ReadCurrentFormat(Run& run) {
-    rejectFormat(run, "Input data files tagged DROVIP6 cannot be read by this build of the engine.");
-}
-
 void ReadEarlierFormat(Run& run) {
     rejectFormat(run, "The input data file is in the earlier input format (tag DROVIP5), which this engine cannot read.");
 }
