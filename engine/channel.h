@@ -31,6 +31,10 @@ public:
         write(text);
         endLine();
     }
+    // Hands what was written so far to the file.
+    void flush() {
+        if (std::FILE* f = target()) std::fflush(f);
+    }
     void blank(int count = 1) {
         for (int i = 0; i < count; ++i) endLine();
     }

@@ -13,6 +13,8 @@
 #include "input/input_file.h"
 #include "model/analysis_model.h"
 #include "model/unit_labels.h"
+#include "pile/pile_nodes.h"
+#include "soil/soil_state.h"
 
 namespace drovi {
 
@@ -47,6 +49,8 @@ struct Run {
     RunLog log;
     UnitLabels labels;
     bool unitsSI = false;
+    PileNodes nodes;
+    SoilState soil;
 };
 
 }  // namespace drovi

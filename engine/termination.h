@@ -13,6 +13,8 @@ class ErrorCode {
 public:
     static ErrorCode Input(int number);
     static ErrorCode Runtime(int number);
+    // The internal failure of the soil-property look-up: "RUN00999", status 999.
+    static ErrorCode LookupFailure() { return ErrorCode("RUN00999", 999, 999); }
 
     const std::string& text() const { return text_; }
     int status() const { return status_; }

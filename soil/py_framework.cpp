@@ -1,0 +1,89 @@
+#include "soil/py_framework.h"
+
+#include <cmath>
+
+#include "engine/cells.h"
+#include "engine/edit_format.h"
+#include "pile/pile_lookups.h"
+#include "soil/soil_state.h"
+
+namespace drovi {
+
+NodeDepths DepthsOfNode(const Run& run, const PyLayerCall& call, int g) {
+    if (call.pass == PyPass::CurveReport) {
+        const double d = run.model->pyOutputDepths[g];
+        return {d, d};
+    }
+    return {run.nodes.X[g], run.nodes.Z[g]};
+}
+
+double EquivalentDepthAt(Run& run, const PyLayerCall& call, int g, double x, double z,
+                         const EquivalentDepthInput& firstNode) {
+    const int k = call.layer;
+    if (k == 1) return z;
+    const bool available = call.pass == PyPass::Analysis ? run.soil.blockingLayerCount == 0
+                                                         : !run.soil.noEquivalentDepth[k];
+    double zeq = z;
+    if (available) {
+        if (call.pass == PyPass::Analysis && g == call.first) Compute_Equivalent_Depth(run, k, firstNode);
+        zeq = x - run.model->layers[k].topDepth + run.soil.equivalentTopDepth[k];
+    }
+    // A layer that ends above the pile head.
+    const auto& layers = run.model->layers;
+    if (layers[1].bottomDepth < -1e-8 || layers[2].bottomDepth < -1e-8) zeq = x - layers[1].topDepth;
+    return zeq;
+}
+
+bool StoreSecantModulus(Run& run, int g, double Es, double s, bool checkNumber, bool nodeInMessage) {
+    run.nodes.Es[g] = Es;
+    if (checkNumber && std::isnan(Es)) {
+        std::string line = "The computed value of soil modulus is not-a-number for node ";
+        if (nodeInMessage) line += edit::I0(g);
+        run.report.line(line);
+        run.status.set(99);
+        return false;
+    }
+    const auto& m = *run.model;
+    if (m.soilMovementCount > 0)
+        run.nodes.W[g] = run.nodes.ysm[g] * Es + distributedLoadAverage(m, s, run.nodes.h);
+    return true;
+}
+
+std::string Trimmed(std::string_view label) {
+    const auto last = label.find_last_not_of(' ');
+    return std::string(last == std::string_view::npos ? std::string_view() : label.substr(0, last + 1));
+}
+
+void WritePlotLine7(Run& run, double s, int points, std::string_view literal, int curveNumber) {
+    edit::Record r;
+    r.put(edit::ES(s, 15, 7)).put(edit::I(points, 5)).skip(60).put(literal).put(edit::I0(curveNumber));
+    run.plot.line(r.str());
+}
+
+void WriteCurveHeading(Run& run) {
+    const std::string len = Trimmed(run.labels.length);
+    const std::string force = Trimmed(run.labels.force);
+    run.report.blank();
+    edit::Record r;
+    r.tab(6).put("y, " + len).tab(25).put("p, " + force + "/" + len);
+    run.report.line(r.str());
+    run.report.line("----------------    -----------------");
+}
+
+void WriteCurvePoint(Run& run, int i, double y, double p, std::string_view closing, int skip, int numberWidth) {
+    WriteBlanks(run.report, 3);
+    WriteRealCell(run.report, y, 12);
+    WriteBlanks(run.report, 5);
+    WriteRealCell(run.report, p, 12);
+    EndLine(run.report);
+    edit::Record r;
+    r.put(edit::ES(y, 15, 7))
+        .put(edit::ES(p, 15, 7))
+        .skip(skip)
+        .put("Line 8(")
+        .put(numberWidth > 0 ? edit::I(i, numberWidth) : edit::I0(i))
+        .put(closing);
+    run.plot.line(r.str());
+}
+
+}  // namespace drovi
