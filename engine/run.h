@@ -13,7 +13,9 @@
 #include "input/input_file.h"
 #include "model/analysis_model.h"
 #include "model/unit_labels.h"
+#include "pile/load_case_state.h"
 #include "pile/pile_nodes.h"
+#include "section/moment_curvature_table.h"
 #include "soil/soil_state.h"
 
 namespace drovi {
@@ -51,6 +53,10 @@ struct Run {
     bool unitsSI = false;
     PileNodes nodes;
     SoilState soil;
+    LoadCaseState loadCase;
+    SolverWork solver;
+    // Created by the section analysis, before the load cases.
+    std::unique_ptr<MomentCurvatureTable> mcTable;
 };
 
 }  // namespace drovi

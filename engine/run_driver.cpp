@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "engine/names_file.h"
 #include "engine/report_head.h"
@@ -14,6 +15,12 @@
 #include "model/unit_conversion.h"
 #include "report/plot_records.h"
 #include "report/warning_summary.h"
+#include "engine/edit_format.h"
+#include "model/soil_model_codes.h"
+#include "pile/discretization.h"
+#include "pile/load_case.h"
+#include "section/section_driver.h"
+#include "soil/py_models.h"
 
 namespace drovi {
 namespace {
@@ -145,18 +152,103 @@ void convertUnits(Run& run, bool legacyFormat) {
         ConvertSiUnits(*run.model, legacyFormat);
 }
 
-// Steps 9 to 12: section analysis, load cases and summaries. Until they are
-// part of the engine, a run that has read its input says so and ends with a
-// runtime error rather than a report without results.
-void analyse(Run& run) {
+// Features whose computation is not yet part of the engine end the run
+// before any analysis, so that no report pretends to hold their results.
+void checkAvailable(Run& run) {
+    const auto& m = *run.model;
+    std::vector<std::string> missing;
+    for (int j = 1; j <= m.layerCount; ++j)
+        if (!PyModelAvailable(m.layers[j].model))
+            missing.push_back("p-y curves of soil model " + std::string(SoilModelCode8(m.layers[j].model)) +
+                              " (layer " + edit::I0(j) + ")");
+    if (m.options.useLRFD) missing.push_back("LRFD load combinations");
+    if (m.options.computeKmatrix) missing.push_back("the pile-head stiffness matrix");
+    for (int c = 1; c <= m.loadCount; ++c)
+        if (m.loads[c].computeLengthVsDeflection && m.options.analysisType != 2) {
+            missing.push_back("pile-head deflection versus pile length (load case " + edit::I0(c) + ")");
+            break;
+        }
+    if (missing.empty()) return;
     for (OutputChannel* out : {&run.log, &run.report}) {
         out->blank(2);
         out->line("**** Runtime Error No. 12 ****");
         out->blank();
-        out->line("The input data were read, but this build of the engine cannot yet compute");
-        out->line("the response of the pile. No analysis performed.");
+        out->line("Problem:  The input asks for computations that are not yet part of this version of the engine:");
+        for (const auto& what : missing) out->line("          - " + what);
+        out->line("Solution: Remove these options or layers from the input data.");
+        out->blank();
     }
     run.terminate(ErrorCode::Runtime(12));
+}
+
+void sectionHeader(Run& run) {
+    const auto& o = run.model->options;
+    auto& r = run.report;
+    r.blank(2);
+    r.line(std::string(80, '-'));
+    r.line("    Computations of Nominal Moment Capacity and Nonlinear Bending Stiffness");
+    r.line(std::string(80, '-'));
+    r.blank();
+    r.line(o.computeInteraction ? "Axial thrust force values were determined from input values"
+           : o.useLRFD          ? "Axial thrust force values were determined from LRFD load combinations"
+                                : "Axial thrust force values were determined from pile-head loading conditions");
+    r.blank();
+    r.line("Number of Pile Sections Analyzed = " + edit::I0(run.model->sectionCount));
+    r.blank();
+}
+
+// Steps 9 and 10: the bending-stiffness table of every section.
+void analyseSections(Run& run, bool stiffnessOnly) {
+    const int count = run.model->sectionCount;
+    for (int s = 1; s <= count; ++s) {
+        if (stiffnessOnly || s == 1) run.log.line("Computing nonlinear bending stiffness of section " + edit::I0(s));
+        if (s == 1) sectionHeader(run);
+        run.report.line("Pile Section No. " + edit::I0(s) + ":");
+        run.report.blank();
+        Analyze_Pile_Section(run, s);
+        if (run.failed()) return;
+        run.log.line("Completed computing nonlinear bending stiffness of section " + edit::I0(s));
+        run.log.blank();
+    }
+}
+
+// Step 11: the load cases.
+void runLoadCases(Run& run) {
+    auto& m = *run.model;
+    const bool curvesRequested = m.options.printPYCurves;
+    m.options.printPYCurves = false;
+    const double pileLength = m.pileLength;
+    for (int c = 1; c <= m.loadCount; ++c) {
+        m.pileLength = pileLength;
+        RunLoadCase(run, c);
+        if (run.failed()) return;
+        if (c == 1) {
+            if (curvesRequested) {
+                WritePlotLine6(run.plot, m.pyOutputDepthCount);
+                run.log.line("Computing p-y curves for output at user-specified depths.");
+                OutputPyCurvesAtDepths(run);
+                if (run.failed()) return;
+            } else {
+                WritePlotLine6(run.plot, 0);
+            }
+        }
+        WritePlotLine11NotRun(run.plot, c, m.options.useLRFD);
+        run.log.line("Completed Analysis " + edit::I0(c));
+        run.log.blank();
+    }
+}
+
+// Steps 9 to 12.
+void analyse(Run& run) {
+    auto& m = *run.model;
+    checkAvailable(run);
+    if (run.failed()) return;
+    WritePlotLine2(run.plot, m.sectionCount);
+    if (m.options.analysisType == 2) return analyseSections(run, true);
+    DiscretizePile(m, run.nodes);
+    analyseSections(run, false);
+    if (run.failed()) return;
+    runLoadCases(run);
 }
 
 void execute(Run& run) {

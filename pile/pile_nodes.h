@@ -51,6 +51,12 @@ struct PileNodes {
     NodeArray S;    // slope
     NodeArray p;    // soil reaction
     Table<int, kMaxNodes> sectionOfNode;
+    // Elastic sections with a specified moment capacity: the capacity and the
+    // elastic stiffness at the node.
+    NodeArray plasticMoment;
+    NodeArray elasticStiffness;
+    // The node reached the moment capacity of its section.
+    Table<bool, kMaxNodes> atMomentCapacity;
 
     // Per soil layer.
     Table<double, kMaxLayerSlots> layerTop;

@@ -1,5 +1,7 @@
 #include "report/plot_records.h"
 
+#include <string>
+
 #include "engine/edit_format.h"
 #include "model/analysis_model.h"
 
@@ -20,6 +22,20 @@ void WritePlotLine1(PlotWriter& plot, const AnalysisModel& model) {
 void WritePlotLine2(PlotWriter& plot, int sectionCount) {
     edit::Record r;
     r.put(edit::I(sectionCount, 5)).skip(75).put("Line 2 : Total number of sections");
+    plot.line(r.str());
+}
+
+void WritePlotLine6(PlotWriter& plot, int curveCount) {
+    edit::Record r;
+    r.put(edit::I(curveCount, 5)).skip(75).put("Line 6 : number of output p-y curves");
+    plot.line(r.str());
+}
+
+void WritePlotLine11NotRun(PlotWriter& plot, int loadCase, bool lrfd) {
+    edit::Record r;
+    r.put("    0").skip(75).put(std::string(lrfd ? "Line 11: Num. points on Ytop vs. Length curve for LRFD load case "
+                                               : "Line 11: Num. points on Ytop vs. Length curve for load case ") +
+                                  edit::I0(loadCase));
     plot.line(r.str());
 }
 

@@ -13,4 +13,9 @@ void WritePlotLine1(PlotWriter& plot, const AnalysisModel& model);
 // Line 2: number of pile sections.
 void WritePlotLine2(PlotWriter& plot, int sectionCount);
 
+// Line 6: number of p-y curves at user depths.
+void WritePlotLine6(PlotWriter& plot, int curveCount);
+// Line 11 of a load case whose pile-length study does not run.
+void WritePlotLine11NotRun(PlotWriter& plot, int loadCase, bool lrfd);
+
 }  // namespace drovi
