@@ -1,6 +1,7 @@
 #include "pile/load_case.h"
 
 #include <cmath>
+#include <cstdio>
 #include <string>
 
 #include "engine/edit_format.h"
@@ -101,21 +102,24 @@ void thinLayer(Run& run, int j) {
     run.status.set(229);
 }
 
+// Written into a fixed buffer: the iteration allocates nothing, its log
+// lines included (the 12-character numbers fit the strings' own storage).
 void iterationLine(Run& run, int c, int it) {
     const auto& lc = run.loadCase;
-    edit::Record r;
-    r.put("Analysis Case " + edit::I0(c) + ",")
-        .tab(20)
-        .put("Iteration " + edit::I0(it) + ",")
-        .tab(36)
-        .put("Y(top) = " + edit::ES(run.nodes.y[1], 12, 4) + ", dYmax = " + edit::ES(lc.dYmax, 12, 4));
-    run.log.line(r.str());
+    const std::string y1 = edit::ES(run.nodes.y[1], 12, 4);
+    const std::string dy = edit::ES(lc.dYmax, 12, 4);
+    char line[128];
+    char head[32];
+    char start[64];
+    // "Iteration" from column 20, "Y(top)" from column 36.
+    std::snprintf(head, sizeof head, "Analysis Case %d,", c);
+    std::snprintf(start, sizeof start, "%-19sIteration %d,", head, it);
+    std::snprintf(line, sizeof line, "%-35sY(top) = %s, dYmax = %s", start, y1.c_str(), dy.c_str());
+    run.log.line(line);
     if (it > run.model->options.maxIterations - 5) {
-        edit::Record q;
-        q.put("Iteration " + edit::I0(it) + ",")
-            .tab(16)
-            .put(" Y(top) = " + edit::ES(run.nodes.y[1], 12, 4) + ", dYmax = " + edit::ES(lc.dYmax, 12, 4));
-        run.report.line(q.str());
+        std::snprintf(head, sizeof head, "Iteration %d,", it);
+        std::snprintf(line, sizeof line, "%-15s Y(top) = %s, dYmax = %s", head, y1.c_str(), dy.c_str());
+        run.report.line(line);
     }
 }
 
@@ -231,7 +235,9 @@ void RunLoadCase(Run& run, int c) {
     MapNodesToSections(m, nd);
     MapNodesToLayers(m, nd, nd.count, run.report);
     if (m.soilMovementCount >= 2) MapSoilMovement(m, nd);
-    run.log.line("Computing lateral response of pile for load number " + edit::I0(c));
+    char start[80];
+    std::snprintf(start, sizeof start, "Computing lateral response of pile for load number %d", c);
+    run.log.line(start);
     ClearWarningCounts(run.warnings);
     nd.y.fill(0.0);
     for (int k = 1; k <= nd.count; ++k) nd.atMomentCapacity[k] = false;

@@ -16,6 +16,12 @@ namespace drovi {
 // run with runtime error 11.
 void SolvePile(Run& run);
 
+// Gaussian elimination of the head system F X = G of order n (5, or 4 for
+// a deflection and moment at the head) in the given row order, without row
+// exchanges; a pivot below 1E-20 in rows 1..n-1 ends the run with runtime
+// error 11 and returns false.
+bool SolveHeadSystem(Run& run, int n);
+
 // Moment, shear, slope and soil reaction at node k, and the running maxima.
 void NodeResponse(Run& run, int k);
 
