@@ -1,5 +1,6 @@
 // The iteration's stopping rules and failures, each with its exact text.
 #include "pile/load_case.h"
+#include "pile/solver.h"
 
 #include <gtest/gtest.h>
 
@@ -178,6 +179,38 @@ TEST_F(PileInClay, UserDepthAboveTheGroundIsNonFatal) {
     EXPECT_NE(t.plot().find("  1.2000000E+01    0" + std::string(60, ' ') + "Line 7:  p-y curve depth, no. p-y points\n"),
               std::string::npos);
     EXPECT_EQ(t.plot().find("Line 8"), std::string::npos);  // no curves at all
+}
+
+}  // namespace
+}  // namespace drovi
+
+namespace drovi {
+namespace {
+
+// Against an independent solution of the same difference equations (the
+// whole system assembled densely and solved by elimination, soft clay curves
+// from Matlock's equations): tests/oracles/pile_in_soft_clay.py. The engine
+// stops at its tolerance of 1e-5 in; the secant iteration can circle within
+// about 1e-6 in around the fixed point (the soft clay curve's straight start
+// has a steeper slope than the power law's secant), so 1e-4 relative.
+TEST_F(PileInClay, MatchesAnIndependentSolution) {
+    struct Case {
+        double V, M, P;
+        double y1, maxMoment;
+    };
+    const Case cases[] = {
+        {20000.0, 0.0, 0.0, 0.2776317452119707, 1133398.267204802},
+        {20000.0, 1.0e6, 50000.0, 0.48763169989243166, 1974042.5360980062},
+    };
+    for (const auto& c : cases) {
+        t.model().options.convergenceTolerance = 1e-5;
+        t.model().options.maxIterations = 1000;
+        t.model().loads[1] = {1, c.V, c.M, c.P, false};
+        ASSERT_EQ(run(), 0) << t.log().substr(t.log().size() > 600 ? t.log().size() - 600 : 0);
+        for (int k = 1; k <= t.run.nodes.count; ++k) NodeResponse(t.run, k);
+        EXPECT_NEAR(t.run.nodes.y[1], c.y1, 1e-4 * c.y1) << c.V << " " << c.M;
+        EXPECT_NEAR(t.run.loadCase.maxima.moment, c.maxMoment, 1e-4 * c.maxMoment) << c.V << " " << c.M;
+    }
 }
 
 }  // namespace
