@@ -20,6 +20,7 @@
 #include "pile/discretization.h"
 #include "pile/load_case.h"
 #include "section/section_driver.h"
+#include "soil/py_framework.h"
 #include "soil/py_models.h"
 
 namespace drovi {
@@ -159,7 +160,7 @@ void checkAvailable(Run& run) {
     std::vector<std::string> missing;
     for (int j = 1; j <= m.layerCount; ++j)
         if (!PyModelAvailable(m.layers[j].model))
-            missing.push_back("p-y curves of soil model " + std::string(SoilModelCode8(m.layers[j].model)) +
+            missing.push_back("p-y curves of soil model " + Trimmed(SoilModelCode8(m.layers[j].model)) +
                               " (layer " + edit::I0(j) + ")");
     if (m.options.useLRFD) missing.push_back("LRFD load combinations");
     if (m.options.computeKmatrix) missing.push_back("the pile-head stiffness matrix");

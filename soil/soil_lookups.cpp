@@ -40,7 +40,11 @@ void inputError5(Run& run, double x) {
 const char* boolText(bool b) { return b ? "T" : "F"; }
 
 // Free-format numbers of the diagnostics.
-std::string free(double v) { return " " + edit::ES(v, 24, 16); }
+std::string freeFormat(double v) {
+    std::string s(1, ' ');
+    s += edit::ES(v, 24, 16);
+    return s;
+}
 
 }  // namespace
 
@@ -103,13 +107,13 @@ double fn_c(Run& run, double x) {
                  {std::string(), std::string(), std::string("Internal error in function C (undrained shear strength)"),
                   std::string("The layer interface cannot be located"),
                   std::string("Please contact Maricol for support"), std::string(),
-                  "Elevation             = " + free(x), std::string("b_AtInterface         =  T"),
+                  "Elevation             = " + freeFormat(x), std::string("b_AtInterface         =  T"),
                   std::string("b_InMiddle            =  F"),
                   std::string("b_AtTip               =  ") + boolText(x == m.pileLength),
                   std::string("b_AtNode              =  T"), "Layer index above     = " + edit::I(tried + 1, 12),
                   "Layer index below     = " + edit::I(tried + 2, 12),
-                  "DABS(X-XLayerBottom(KTOP))    = " + free(std::fabs(x - m.layers[tried + 1].bottomDepth)),
-                  "DABS(X-XLayerTop(KBOT))    = " + free(std::fabs(x - below))})
+                  "DABS(X-XLayerBottom(KTOP))    = " + freeFormat(std::fabs(x - m.layers[tried + 1].bottomDepth)),
+                  "DABS(X-XLayerTop(KBOT))    = " + freeFormat(std::fabs(x - below))})
                 run.report.line(l);
             run.terminate(ErrorCode::LookupFailure());
             return 0.0;
@@ -143,7 +147,7 @@ double fn_c(Run& run, double x) {
         const std::string support = "Error in fn_c, please report by email to support@drovi.example ";
         for (const std::string& l :
              {std::string(), std::string(), std::string(" ***** Runtime Error No. 30 *****"), std::string(), support,
-              std::string(), " X value for f(c) = " + free(x),
+              std::string(), " X value for f(c) = " + freeFormat(x),
               std::string(" Soil types: 1 = cohesive, 2 = cohesionless, 3 = rock, 4= user input)"),
               " Soil type above        = " + edit::I(static_cast<int>(upper), 12),
               " Soil type below        = " + edit::I(static_cast<int>(lower), 12),
