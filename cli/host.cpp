@@ -1,5 +1,7 @@
 #include "cli/host.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <ostream>
@@ -119,6 +121,67 @@ std::string DescribeStatus(int status) {
 
 int ExitCodeFor(int status) { return status > 0 ? 1 : 0; }
 
+RunAnswer ReadRunAnswer(const std::string& plotFile) {
+    RunAnswer answer;
+    std::ifstream in(plotFile);
+    std::string line;
+    int nodes = 0;
+    std::vector<std::vector<double>> nodal;  // X, y, M, V of every Line 10 in order
+    std::vector<std::vector<double>> heads;  // Line 13
+    auto numbers = [](const std::string& l, int count) {
+        std::vector<double> v;
+        for (int i = 0; i < count; ++i) v.push_back(std::strtod(l.substr(15 * i, 15).c_str(), nullptr));
+        return v;
+    };
+    while (std::getline(in, line)) {
+        if (line.find("Line 9:") != std::string::npos && line.size() >= 15) {
+            nodes = std::atoi(line.substr(5, 5).c_str());
+            answer.unitSystem = std::atoi(line.substr(10, 5).c_str());
+        } else if (line.find("Line 10(") != std::string::npos && line.size() >= 90) {
+            nodal.push_back(numbers(line, 4));
+        } else if (line.find("Line 13:") != std::string::npos && line.size() >= 75) {
+            heads.push_back(numbers(line, 5));
+        }
+    }
+    for (std::size_t c = 0; c < heads.size(); ++c) {
+        LoadCaseAnswer a;
+        a.headDeflection = heads[c][1];
+        a.headRotation = heads[c][4];
+        a.maxMoment = heads[c][2];
+        a.maxShear = heads[c][3];
+        // The depths where the largest values occur, from the nodal records.
+        const std::size_t first = c * static_cast<std::size_t>(nodes);
+        for (std::size_t k = first; nodes > 0 && k < first + nodes && k < nodal.size(); ++k) {
+            if (nodal[k][2] == a.maxMoment) a.depthOfMaxMoment = nodal[k][0];
+            if (nodal[k][3] == a.maxShear) a.depthOfMaxShear = nodal[k][0];
+        }
+        answer.cases.push_back(a);
+    }
+    return answer;
+}
+
+void PrintRunAnswer(const RunAnswer& answer, std::ostream& out) {
+    if (answer.cases.empty()) return;
+    const bool si = answer.unitSystem == 2;
+    const bool uscs = answer.unitSystem == 1;
+    const char* len = si ? "m" : uscs ? "in" : "L";
+    const char* moment = si ? "kN-m" : uscs ? "in-lb" : "F-L";
+    const char* force = si ? "kN" : uscs ? "lb" : "F";
+    char line[200];
+    out << "\nLoad case results:\n";
+    std::snprintf(line, sizeof line, "%5s %14s %14s %14s %11s %14s %11s\n", "Case", "Head y", "Head rotation",
+                  "Max moment", "at depth", "Max shear", "at depth");
+    out << line;
+    std::snprintf(line, sizeof line, "%5s %14s %14s %14s %11s %14s %11s\n", "", len, "rad", moment, len, force, len);
+    out << line;
+    int c = 0;
+    for (const auto& a : answer.cases) {
+        std::snprintf(line, sizeof line, "%5d %14.6g %14.6g %14.6g %11.4g %14.6g %11.4g\n", ++c, a.headDeflection,
+                      a.headRotation, a.maxMoment, a.depthOfMaxMoment, a.maxShear, a.depthOfMaxShear);
+        out << line;
+    }
+}
+
 namespace {
 
 bool writeNamesFile(const fs::path& path, const std::vector<std::string>& lines) {
@@ -195,6 +258,7 @@ int Main(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         << "Plot output file:  " << names.plot << '\n'
         << "Run-message file:  " << names.runLog << '\n'
         << "\nStatus " << status << ": " << DescribeStatus(status) << '\n';
+    if (status <= 0) PrintRunAnswer(ReadRunAnswer(names.plot), out);
     return ExitCodeFor(status);
 }
 

@@ -35,6 +35,24 @@ struct OutputNames {
 };
 OutputNames OutputNamesFor(const std::string& input, const std::string& workDir);
 
+// The answer of a run per load case, read back from its plot file: head
+// deflection and rotation (Line 13), largest moment and shear and their
+// depths (the nodal records, Line 10).
+struct LoadCaseAnswer {
+    double headDeflection = 0.0;
+    double headRotation = 0.0;
+    double maxMoment = 0.0;
+    double depthOfMaxMoment = 0.0;
+    double maxShear = 0.0;
+    double depthOfMaxShear = 0.0;
+};
+struct RunAnswer {
+    int unitSystem = 0;
+    std::vector<LoadCaseAnswer> cases;
+};
+RunAnswer ReadRunAnswer(const std::string& plotFile);
+void PrintRunAnswer(const RunAnswer& answer, std::ostream& out);
+
 // What a value returned by DGO means, in words.
 std::string DescribeStatus(int status);
 

@@ -55,6 +55,9 @@ struct Run {
     SoilState soil;
     LoadCaseState loadCase;
     SolverWork solver;
+    Table<LoadCaseResult, kMaxLoadCases> results;
+    // Thrust level of each LRFD combination's factored axial force.
+    Table<int, kMaxLrfdCombinations> lrfdThrustLevel;
     // Created by the section analysis, before the load cases.
     std::unique_ptr<MomentCurvatureTable> mcTable;
 };

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <memory>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -14,6 +15,8 @@
 #include "input/readers.h"
 #include "model/unit_conversion.h"
 #include "report/plot_records.h"
+#include "report/load_case_report.h"
+#include "report/response_summary.h"
 #include "report/warning_summary.h"
 #include "engine/edit_format.h"
 #include "model/soil_model_codes.h"
@@ -233,6 +236,7 @@ void runLoadCases(Run& run) {
                 WritePlotLine6(run.plot, 0);
             }
         }
+        WriteLoadCaseResults(run, c);
         WritePlotLine11NotRun(run.plot, c, m.options.useLRFD);
         run.log.line("Completed Analysis " + edit::I0(c));
         run.log.blank();
@@ -250,6 +254,8 @@ void analyse(Run& run) {
     analyseSections(run, false);
     if (run.failed()) return;
     runLoadCases(run);
+    if (run.failed()) return;
+    WriteResponseSummary(run);
 }
 
 void execute(Run& run) {
@@ -299,7 +305,9 @@ int finish(Run& run) {
 }  // namespace
 
 int RunAnalysis(const Environment& environment) {
-    Run run(environment);
+    // A run holds every table of the analysis: on the heap, not the stack.
+    const auto owned = std::make_unique<Run>(environment);
+    Run& run = *owned;
     try {
         execute(run);
     } catch (const std::exception& e) {

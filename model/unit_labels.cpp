@@ -44,4 +44,9 @@ UnitLabels MakeUnitLabels(int unitSystem) {
     return u;
 }
 
+std::string Trimmed(std::string_view label) {
+    const auto last = label.find_last_not_of(' ');
+    return std::string(last == std::string_view::npos ? std::string_view() : label.substr(0, last + 1));
+}
+
 }  // namespace drovi

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace drovi {
 
@@ -28,5 +29,8 @@ struct UnitLabels {
 };
 
 UnitLabels MakeUnitLabels(int unitSystem);
+
+// A label without its padding, for compound labels ("lbs/in**2").
+std::string Trimmed(std::string_view label);
 
 }  // namespace drovi

@@ -52,6 +52,26 @@ struct LoadCaseState {
     bool reachedMomentCapacity = false;
 };
 
+// What the reports keep of a load case once it has converged.
+struct LoadCaseResult {
+    int type = 0;
+    double condition1 = 0.0;
+    double condition2 = 0.0;
+    double axialThrust = 0.0;
+    double headDeflection = 0.0;
+    double headRotation = 0.0;
+    double headShear = 0.0;
+    double headMoment = 0.0;
+    double maxMoment = 0.0;  // signed value of the largest |M|
+    double maxShear = 0.0;   // signed value of the largest |V|
+    double depthOfMaxMoment = 0.0;
+    double depthOfMaxShear = 0.0;
+    int iterations = 0;
+    int zeroDeflectionPoints = 0;
+    Table<double, kMaxSections> sectionMaxMoment;
+    Table<double, kMaxSections> sectionMaxShear;
+};
+
 // Working arrays of one solution, sized once.
 struct SolverWork {
     NodeArray A, B, C, D, E;

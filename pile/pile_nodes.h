@@ -50,6 +50,7 @@ struct PileNodes {
     NodeArray V;    // shear
     NodeArray S;    // slope
     NodeArray p;    // soil reaction
+    NodeArray stress;  // combined axial and bending stress
     Table<int, kMaxNodes> sectionOfNode;
     // Elastic sections with a specified moment capacity: the capacity and the
     // elastic stiffness at the node.

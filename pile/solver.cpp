@@ -285,11 +285,13 @@ void NodeResponse(Run& run, int k) {
         if (std::fabs(M) > mx.sectionMoment[s]) mx.sectionMoment[s] = std::fabs(M), mx.sectionMomentNode[s] = k;
         if (std::fabs(V) > mx.sectionShear[s]) mx.sectionShear[s] = std::fabs(V), mx.sectionShearNode[s] = k;
         const PileProperties props = pilePropertiesAt(m, nd.X[k]);
+        double stress = 0.0;
         if (props.area != 0.0 && props.inertia != 0.0) {
             const double b = stressWidth(m, s, nd.X[k], props.width);
-            const double stress = std::fabs(P) / props.area + std::fabs(M) * (b / 2.0) / props.inertia;
-            if (stress > mx.stress) mx.stress = stress;
+            stress = std::fabs(P) / props.area + std::fabs(M) * (b / 2.0) / props.inertia;
         }
+        nd.stress[k] = stress;
+        if (stress > mx.stress) mx.stress = stress;
     }
 }
 

@@ -39,4 +39,26 @@ void WritePlotLine11NotRun(PlotWriter& plot, int loadCase, bool lrfd) {
     plot.line(r.str());
 }
 
+void WritePlotLine9(PlotWriter& plot, int loadCases, int nodes, int unitSystem) {
+    edit::Record r;
+    r.put(edit::I(loadCases, 5)).put(edit::I(nodes, 5)).put(edit::I(unitSystem, 5)).skip(65);
+    r.put("Line 9:  No. loads, No. nodes, iunits: 1 = USCS, 2 = SI");
+    plot.line(r.str());
+}
+
+void WritePlotLine10(PlotWriter& plot, int k, double X, double y, double M, double V, double p, double EI) {
+    edit::Record r;
+    for (double v : {X, y, M, V, p, EI}) r.put(edit::ES(v, 15, 7));
+    r.tab(92).put("Line 10(" + edit::I(k, 3) + "): nodal depth, y, M, V, p, EI");
+    plot.line(r.str());
+}
+
+void WritePlotLine13(PlotWriter& plot, bool uscs, double V, double y, double Mmax, double Vmax, double rotation) {
+    edit::Record r;
+    for (double v : {V, y, Mmax, Vmax, rotation}) r.put(edit::ES(v, 15, 7));
+    r.tab(81).put(uscs ? "Line 13: TopV(lbs), TopY(in), Mmax(in-lbs), Vmax(lbs), Rotation(rad)"
+                       : "Line 13: TopV(kN) TopY(m), Mmax(kN-m), Vmax(kN), Rotation(rad)");
+    plot.line(r.str());
+}
+
 }  // namespace drovi

@@ -18,4 +18,11 @@ void WritePlotLine6(PlotWriter& plot, int curveCount);
 // Line 11 of a load case whose pile-length study does not run.
 void WritePlotLine11NotRun(PlotWriter& plot, int loadCase, bool lrfd);
 
+// Line 9: number of load cases, of nodes, and the unit system.
+void WritePlotLine9(PlotWriter& plot, int loadCases, int nodes, int unitSystem);
+// Line 10: depth, deflection, moment, shear, soil reaction and EI of node k.
+void WritePlotLine10(PlotWriter& plot, int k, double X, double y, double M, double V, double p, double EI);
+// Line 13: head shear and deflection, largest moment and shear, head rotation.
+void WritePlotLine13(PlotWriter& plot, bool uscs, double V, double y, double Mmax, double Vmax, double rotation);
+
 }  // namespace drovi

@@ -49,11 +49,6 @@ bool StoreSecantModulus(Run& run, int g, double Es, double s, bool checkNumber, 
     return true;
 }
 
-std::string Trimmed(std::string_view label) {
-    const auto last = label.find_last_not_of(' ');
-    return std::string(last == std::string_view::npos ? std::string_view() : label.substr(0, last + 1));
-}
-
 void WritePlotLine7(Run& run, double s, int points, std::string_view literal, int curveNumber) {
     edit::Record r;
     r.put(edit::ES(s, 15, 7)).put(edit::I(points, 5)).skip(60).put(literal).put(edit::I0(curveNumber));

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "engine/run.h"
+#include "model/unit_labels.h"
 #include "soil/equivalent_depth.h"
 
 namespace drovi {
@@ -43,9 +44,6 @@ double EquivalentDepthAt(Run& run, const PyLayerCall& call, int g, double x, dou
 // status 99 after the report line (with the node number when `nodeInMessage`).
 // False when the run ended.
 bool StoreSecantModulus(Run& run, int g, double Es, double s, bool checkNumber, bool nodeInMessage);
-
-// Unit labels without their padding, for compound labels.
-std::string Trimmed(std::string_view label);
 
 // The curve on the report and the plot file.
 void WritePlotLine7(Run& run, double s, int points, std::string_view literal, int curveNumber);
