@@ -146,6 +146,13 @@ EquilibriumImbalance CheckEquilibrium(const Run& run, double headMoment) {
     return e;
 }
 
+int CountZeroDeflectionPoints(const PileNodes& n) {
+    int count = 0;
+    for (int k = 1; k <= n.count; ++k)
+        if ((n.y[k] > 0.0 && n.y[k + 1] < 0.0) || (n.y[k] < 0.0 && n.y[k + 1] > 0.0)) ++count;
+    return count;
+}
+
 void WriteLoadCaseResults(Run& run, int c) {
     const auto& m = *run.model;
     const auto& o = m.options;
@@ -221,8 +228,7 @@ void WriteLoadCaseResults(Run& run, int c) {
         res.sectionMaxMoment[s] = km > 0 ? n.M[km] : 0.0;
         res.sectionMaxShear[s] = kv > 0 ? n.V[kv] : 0.0;
     }
-    for (int k = 1; k <= N; ++k)
-        if ((n.y[k] > 0.0 && n.y[k + 1] < 0.0) || (n.y[k] < 0.0 && n.y[k + 1] > 0.0)) ++res.zeroDeflectionPoints;
+    res.zeroDeflectionPoints = CountZeroDeflectionPoints(n);
 
     if (summaryOnly || !unitBlocks) return;
     const bool siUnits = si;

@@ -23,6 +23,10 @@ struct EquilibriumImbalance {
 };
 EquilibriumImbalance CheckEquilibrium(const Run& run, double headMoment);
 
+// Nodes k = 1..N whose deflection and the next one's have strictly
+// opposite signs.
+int CountZeroDeflectionPoints(const PileNodes& nodes);
+
 // Moment imbalances within these limits pass the output verification.
 inline constexpr double kMomentImbalanceLimitUscs = 1.0;      // in-lb
 inline constexpr double kMomentImbalanceLimitSi = 0.00011298;  // kN-m

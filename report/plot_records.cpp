@@ -53,6 +53,26 @@ void WritePlotLine10(PlotWriter& plot, int k, double X, double y, double M, doub
     plot.line(r.str());
 }
 
+void WritePlotLine11(PlotWriter& plot, int loadCase, int points) {
+    edit::Record r;
+    r.put(edit::I(points, 5)).skip(75).put("Line 11: Num. points on Ytop vs. pile length curve for load case " +
+                                           edit::I0(loadCase));
+    plot.line(r.str());
+}
+
+void WritePlotLine12(PlotWriter& plot, double length, double headDeflection, double maxMoment, double maxShear) {
+    edit::Record r;
+    for (double v : {length, headDeflection, maxMoment, maxShear}) r.put(edit::ES(v, 15, 7));
+    r.skip(20).put("Line 12: pile length, Ytop, Mmax, Vmax");
+    plot.line(r.str());
+}
+
+void WritePlotLine14(PlotWriter& plot, const StiffnessRecord& s) {
+    std::string line;
+    for (double v : {s.shear, s.moment, s.K22, s.K23, s.K32, s.K33, s.deflection, s.rotation}) line += edit::ES(v, 15, 7);
+    plot.line(line + "  Line 14: V, M, K22, K23, K32, K33, ytop, theta");
+}
+
 void WritePlotLine13(PlotWriter& plot, bool uscs, double V, double y, double Mmax, double Vmax, double rotation) {
     edit::Record r;
     for (double v : {V, y, Mmax, Vmax, rotation}) r.put(edit::ES(v, 15, 7));

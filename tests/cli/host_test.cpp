@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <sstream>
 
 #include "support/temp_dir.h"
@@ -71,6 +72,34 @@ TEST(HostRun, RunsTheEngineAndCleansUp) {
     EXPECT_NE(work.read("pile.msg").find("Input Data Error No. 25"), std::string::npos);
     EXPECT_NE(out.str().find("Status 125: The analysis ended due to input data error 25"), std::string::npos);
     EXPECT_NE(out.str().find(work.file("pile.out")), std::string::npos);
+}
+
+}  // namespace
+}  // namespace drovi::host
+
+namespace drovi::host {
+namespace {
+
+TEST(HostRun, PrintsTheAnswerOfEveryLoadCase) {
+    testing::TempDir work;
+    std::ostringstream out, err;
+    const std::string example = std::string(DROVI_EXAMPLES_DIR) + "/elastic_pile_in_soft_clay.inp";
+    ASSERT_EQ(Main({"--work-dir", work.path().string(), example}, out, err), 0) << err.str();
+    const RunAnswer answer = ReadRunAnswer(work.file("elastic_pile_in_soft_clay.plt"));
+    ASSERT_EQ(answer.cases.size(), 5u);
+    EXPECT_EQ(answer.unitSystem, 1);
+    // Against the report's own output summary of load case 1.
+    const std::string report = work.read("elastic_pile_in_soft_clay.out");
+    auto after = [&](const std::string& label) {
+        const auto at = report.find(label);
+        return std::strtod(report.substr(at + label.size(), 14).c_str(), nullptr);
+    };
+    const auto& first = answer.cases[0];
+    EXPECT_NEAR(first.headDeflection, after("Pile-head deflection             = "), 1e-6);
+    EXPECT_NEAR(first.maxMoment, after("Maximum bending moment           = "), 1.0);
+    EXPECT_NEAR(first.depthOfMaxMoment, after("Depth of maximum bending moment  = "), 1e-6);
+    EXPECT_NE(out.str().find("Load case results:"), std::string::npos);
+    EXPECT_NE(out.str().find("Status 0: The analysis ended normally."), std::string::npos);
 }
 
 }  // namespace

@@ -1,0 +1,117 @@
+// Whole runs through the run driver: the order of the plot records, the
+// parts of the report, the warning summary and the value returned.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "engine/run_driver.h"
+#include "support/temp_dir.h"
+
+namespace drovi {
+namespace {
+
+// An elastic 24 in pipe pile, 60 ft, in soft clay; `clay` holds the two
+// strength records, `loading` the LOADING section, `extra` anything else.
+std::string deck(const std::string& clay, const std::string& loading, const std::string& printCurves,
+                 const std::string& extra = "") {
+    return "DROVIP6\nTITLE\nElastic pile in soft clay\n\n\n\n\nOPTIONS\nUnits USCS\nUseLRFD NO\nComputeKmatrix NO\n"
+           "UseTipShear NO\nUseSoilMovement NO\nUsePYModifiers NO\nComputeEIOnly NO\nLoading STATIC     0\n"
+           "MaxIterations 500\nMaxDeflection 10.0\nTolerance 1.0E-5\nIncrements 100\nPrintSummaryOnly NO\n"
+           "PrintIncrement 5\nPrintPYCurves " +
+           printCurves +
+           "\nComputeInteraction NO\nSECTIONS\n1\n1\n11\n60.0\n2\n29000000.0\n24.0\n24.0\n36.91\n36.91\n2549.35\n"
+           "2549.35\nSOIL LAYERS\n1\n1 0.0 70.0\n" +
+           clay + "LOADING\n" + loading + extra + "END\n";
+}
+
+const std::string kSoftClay = "50.0 600.0 0.01\n50.0 1200.0 0.01\n";
+const std::string kOneLoad = "1\n1 1 20000.0 0.0 0.0 1\n0\n";
+
+struct RunOutput {
+    int status;
+    std::string report, plot, log;
+};
+
+RunOutput runDeck(const std::string& input) {
+    testing::TempDir dir;
+    dir.write("NAMES.DAT", "pile.inp\npile.out\npile.plt\npile.msg\nuser\ncompany\n");
+    dir.write("pile.inp", input);
+    const FixedEnvironment env(dir.path().string(), LocalTime{2026, 12, 11, 12, 0, 0});
+    RunOutput out;
+    out.status = RunAnalysis(env);
+    out.report = dir.read("pile.out");
+    out.plot = dir.read("pile.plt");
+    out.log = dir.read("pile.msg");
+    return out;
+}
+
+// The record number of every plot record, from its label.
+std::vector<int> recordNumbers(const std::string& plot) {
+    std::vector<int> numbers;
+    std::istringstream in(plot);
+    for (std::string line; std::getline(in, line);) {
+        const auto at = line.find("Line ");
+        numbers.push_back(at == std::string::npos ? -1 : std::atoi(line.c_str() + at + 5));
+    }
+    return numbers;
+}
+
+TEST(WholeRun, PlotRecordsInOrder) {
+    const auto out = runDeck(deck(kSoftClay, kOneLoad, "YES", "DEPTHS OF PRINTED P-Y CURVES\n2\n1 5.0\n2 20.0\n"));
+    ASSERT_EQ(out.status, 0) << out.report;
+    std::vector<int> expected = {1, 2, 3, 4};
+    expected.insert(expected.end(), 150, 5);
+    expected.push_back(6);
+    for (int curve = 0; curve < 2; ++curve) {
+        expected.push_back(7);
+        expected.insert(expected.end(), 17, 8);
+    }
+    expected.push_back(9);
+    expected.insert(expected.end(), 101, 10);
+    expected.push_back(11);
+    expected.push_back(13);
+    EXPECT_EQ(recordNumbers(out.plot), expected);
+}
+
+TEST(WholeRun, ReportHasResultsSummaryAndVerdict) {
+    const auto out = runDeck(deck(kSoftClay, kOneLoad, "NO"));
+    ASSERT_EQ(out.status, 0) << out.report;
+    const std::string& r = out.report;
+    // The nodal table prints every fifth node: 0, 36, 72 in ...
+    EXPECT_NE(r.find("\n      0.00 "), std::string::npos);
+    EXPECT_NE(r.find("\n    36.000 "), std::string::npos);
+    EXPECT_EQ(r.find("\n     7.200 "), std::string::npos);
+    EXPECT_NE(r.find("Output Verification: Computed forces and moments are within specified convergence limits."),
+              std::string::npos);
+    EXPECT_NE(r.find("Output Summary for Load Case No. 1:"), std::string::npos);
+    EXPECT_NE(r.find("Summary of Pile Response(s)"), std::string::npos);
+    // The head deflection of the summary is node 1's of the plot file.
+    const auto line10 = out.plot.find("Line 10(  1)");
+    ASSERT_NE(line10, std::string::npos);
+    const auto start = out.plot.rfind('\n', line10) + 1;
+    const double y1 = std::strtod(out.plot.substr(start + 15, 15).c_str(), nullptr);
+    const auto at = r.find("Pile-head deflection             = ");
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_NEAR(std::strtod(r.substr(at + 35, 14).c_str(), nullptr), y1, 1e-6 * y1);
+    const std::string ending = "\nThe analysis ended normally. \n\n";
+    EXPECT_EQ(r.substr(r.size() - ending.size()), ending);
+    EXPECT_EQ(r.find("warning"), std::string::npos);
+}
+
+TEST(WholeRun, OneWarningCodeIsReturned) {
+    // 1500 psf at the bottom of the clay: above the soft clay's range.
+    const auto out = runDeck(deck("50.0 600.0 0.01\n50.0 1500.0 0.01\n", kOneLoad, "NO"));
+    EXPECT_EQ(out.status, -3041);
+    EXPECT_NE(out.report.find("Summary of Warning Messages"), std::string::npos);
+    EXPECT_NE(out.report.find("The following warning was reported "), std::string::npos);
+    EXPECT_NE(out.report.find("defined using the soft clay criteria.  The input value is greater than 8.68"),
+              std::string::npos);
+    EXPECT_NE(out.log.find("The analysis ended with one or more warning messages."), std::string::npos);
+    const std::string ending = "\nThe analysis ended normally. \n\n";
+    EXPECT_EQ(out.report.substr(out.report.size() - ending.size()), ending);
+}
+
+}  // namespace
+}  // namespace drovi
