@@ -2,6 +2,7 @@
 // parts of the report, the warning summary and the value returned.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -75,6 +76,28 @@ TEST(WholeRun, PlotRecordsInOrder) {
     EXPECT_EQ(recordNumbers(out.plot), expected);
 }
 
+// The printed curve at 5 ft against Matlock's equations evaluated here:
+// c = 600 + 600 (5/70) psf, gamma' = 50 pcf, eps50 = 0.01, b = 24 in, z = 60 in.
+TEST(WholeRun, PrintedCurvesFollowTheCriteria) {
+    const auto out = runDeck(deck(kSoftClay, kOneLoad, "YES", "DEPTHS OF PRINTED P-Y CURVES\n1\n1 5.0\n"));
+    ASSERT_EQ(out.status, 0) << out.report;
+    const double c = (600.0 + 600.0 * 5.0 / 70.0) / 144.0, gamma = 50.0 / 1728.0, b = 24.0, z = 60.0;
+    const double Np = 3.0 + gamma * z / c + 0.5 * z / b;
+    const double pu = Np * c * b;
+    const double y50 = 2.5 * 0.01 * b;
+    std::istringstream in(out.plot);
+    int points = 0;
+    for (std::string line; std::getline(in, line);) {
+        if (line.find("Line 8(") == std::string::npos) continue;
+        const double y = std::strtod(line.substr(0, 15).c_str(), nullptr);
+        const double p = std::strtod(line.substr(15, 15).c_str(), nullptr);
+        const double expected = y == 0.0 ? 0.0 : y >= 8 * y50 ? pu : 0.5 * pu * std::cbrt(y / y50);
+        EXPECT_NEAR(p, expected, 1e-5 * expected) << "y = " << y;
+        ++points;
+    }
+    EXPECT_EQ(points, 17);
+}
+
 TEST(WholeRun, ReportHasResultsSummaryAndVerdict) {
     const auto out = runDeck(deck(kSoftClay, kOneLoad, "NO"));
     ASSERT_EQ(out.status, 0) << out.report;
@@ -111,6 +134,47 @@ TEST(WholeRun, OneWarningCodeIsReturned) {
     EXPECT_NE(out.log.find("The analysis ended with one or more warning messages."), std::string::npos);
     const std::string ending = "\nThe analysis ended normally. \n\n";
     EXPECT_EQ(out.report.substr(out.report.size() - ending.size()), ending);
+}
+
+// A long elastic pile on an elastic subgrade through the whole run, USCS and
+// SI, against 2 V lambda / k and 0.3224 V / lambda (Hetenyi).
+TEST(WholeRun, ElasticSubgradeMatchesTheClosedForm) {
+    struct Case {
+        const char* units;
+        double EI, b, kES, L, V;  // in the input's units; L in ft or m
+        double lengthScale;       // to internal units
+    };
+    const Case cases[] = {
+        {"USCS", 29e6 * 2549.35, 24.0, 50.0, 150.0, 10000.0, 12.0},
+        {"SI", 2e8 * 1.0e-3, 0.6, 20000.0, 40.0, 50.0, 1.0},
+    };
+    for (const auto& c : cases) {
+        const bool si = std::string(c.units) == "SI";
+        const double widthInput = si ? c.b * 1000.0 : c.b;
+        const double inertiaInput = si ? 1.0e-3 * 1e12 : 2549.35;
+        const double modulus = si ? 2e8 : 29e6;
+        std::ostringstream d;
+        d << "DROVIP6\nTITLE\nElastic pile on an elastic subgrade\n\n\n\n\nOPTIONS\nUnits " << c.units
+          << "\nUseLRFD NO\nComputeKmatrix NO\nUseTipShear NO\nUseSoilMovement NO\nUsePYModifiers NO\n"
+             "ComputeEIOnly NO\nLoading STATIC     0\nMaxIterations 100\nMaxDeflection 100.0\nTolerance "
+          << (si ? "2.54E-9" : "1.0E-7")
+          << "\nIncrements 500\nPrintSummaryOnly YES\nPrintIncrement 1\nPrintPYCurves NO\nComputeInteraction NO\n"
+             "SECTIONS\n1\n1\n11\n"
+          << c.L << "\n2\n" << modulus << "\n" << widthInput << "\n" << widthInput << "\n1\n1\n"
+          << inertiaInput << "\n" << inertiaInput << "\nSOIL LAYERS\n1\n13 0.0 " << c.L * 1.2 << "\n1 " << c.kES
+          << "\n1 " << c.kES << "\nLOADING\n1\n1 1 " << c.V << " 0.0 0.0 1\n0\nEND\n";
+        const auto out = runDeck(d.str());
+        ASSERT_EQ(out.status, 0) << out.report;
+        const auto at = out.plot.find("Line 13:");
+        ASSERT_NE(at, std::string::npos);
+        const std::string line13 = out.plot.substr(out.plot.rfind('\n', at) + 1);
+        const double y1 = std::strtod(line13.substr(15, 15).c_str(), nullptr);
+        const double mmax = std::strtod(line13.substr(30, 15).c_str(), nullptr);
+        const double k = c.kES * c.b;
+        const double lambda = std::pow(k / (4.0 * c.EI), 0.25);
+        EXPECT_NEAR(y1, 2.0 * c.V * lambda / k, 0.002 * 2.0 * c.V * lambda / k) << c.units;
+        EXPECT_NEAR(mmax, 0.3224 * c.V / lambda, 0.002 * 0.3224 * c.V / lambda) << c.units;
+    }
 }
 
 }  // namespace
