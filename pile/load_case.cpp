@@ -79,7 +79,8 @@ void thinLayer(Run& run, int j) {
     const auto& n = run.nodes;
     const double thickness = n.layerBottom[j] - n.layerTop[j];
     const std::string inc = run.labels.incrementLength;
-    const int needed = thickness > 0.0 ? static_cast<int>(n.length / thickness) : 0;
+    const double ratio = thickness > 0.0 ? n.length / thickness : 0.0;
+    const int needed = ratio < 2e9 ? static_cast<int>(ratio) : 2000000000;
     for (OutputChannel* out : {&run.report, &run.log}) {
         out->blank(2);
         out->line("**** Runtime Error No. 29 ****");
