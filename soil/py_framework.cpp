@@ -65,11 +65,13 @@ void WriteCurveHeading(Run& run) {
     run.report.line("----------------    -----------------");
 }
 
-void WriteCurvePoint(Run& run, int i, double y, double p, std::string_view closing, int skip, int numberWidth) {
+void WriteCurvePoint(Run& run, int i, double y, double p, std::string_view closing, int skip, int numberWidth,
+                     std::string_view marker) {
     WriteBlanks(run.report, 3);
     WriteRealCell(run.report, y, 12);
     WriteBlanks(run.report, 5);
     WriteRealCell(run.report, p, 12);
+    run.report.write(marker);
     EndLine(run.report);
     edit::Record r;
     r.put(edit::ES(y, 15, 7))
@@ -78,6 +80,39 @@ void WriteCurvePoint(Run& run, int i, double y, double p, std::string_view closi
         .put("Line 8(")
         .put(numberWidth > 0 ? edit::I(i, numberWidth) : edit::I0(i))
         .put(closing);
+    run.plot.line(r.str());
+}
+
+}  // namespace drovi
+
+namespace drovi {
+
+std::string LabelAt56(std::string label) {
+    label.resize(55, ' ');
+    return label + "= ";
+}
+
+double SandLayerK(SoilLayer& layer, double x) {
+    if (layer.kTop <= 0.0) {
+        layer.kTop = layer.kBottom = 0.0;
+        return -1.0;
+    }
+    if (layer.kBottom == layer.kTop) return layer.kTop;
+    return layer.kTop + (layer.kBottom - layer.kTop) * (x - layer.topDepth) / (layer.bottomDepth - layer.topDepth);
+}
+
+double DeflectionAtDepth(const Run& run, double x) {
+    const auto& n = run.nodes;
+    int below = 1;
+    while (below < n.count && n.Z[below] < x) ++below;
+    if (below == 1 || n.Z[below] == n.Z[below - 1]) return n.y[below];
+    const double f = (x - n.Z[below - 1]) / (n.Z[below] - n.Z[below - 1]);
+    return n.y[below - 1] + (n.y[below] - n.y[below - 1]) * f;
+}
+
+void WriteCurvePlotPoint(Run& run, int i, double y, double p, std::string_view closing) {
+    edit::Record r;
+    r.put(edit::ES(y, 15, 7)).put(edit::ES(p, 15, 7)).skip(50).put("Line 8(").put(edit::I(i, 2)).put(closing);
     run.plot.line(r.str());
 }
 

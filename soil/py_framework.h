@@ -51,7 +51,23 @@ void WritePlotLine7(Run& run, double s, int points, std::string_view literal, in
 void WriteCurveHeading(Run& run);
 // One point: report cells of (y, p) and plot Line 8 with the point number
 // in `numberWidth` columns (0: as few as needed) after `skip` blanks.
+// A `marker` follows the p value on the report line.
 void WriteCurvePoint(Run& run, int i, double y, double p, std::string_view closing, int skip = 50,
-                     int numberWidth = 2);
+                     int numberWidth = 2, std::string_view marker = "");
+
+// "label", blanks to column 56, "= ".
+std::string LabelAt56(std::string label);
+
+// The layer's initial modulus k at vertical depth x: kTop, or linear from
+// kTop to kBottom. A kTop that is not positive sets both to 0 and returns
+// a negative value: the caller takes the default.
+double SandLayerK(SoilLayer& layer, double x);
+
+// The deflection at a printed depth, interpolated in vertical depth between
+// the analysis nodes above and below it.
+double DeflectionAtDepth(const Run& run, double x);
+
+// The p-y plot record Line 8 alone, for criteria with their own report layout.
+void WriteCurvePlotPoint(Run& run, int i, double y, double p, std::string_view closing);
 
 }  // namespace drovi

@@ -4,6 +4,7 @@
 
 #include "model/soil_model_codes.h"
 #include "soil/elastic_subgrade.h"
+#include "soil/sand.h"
 #include "soil/soft_clay.h"
 
 namespace drovi {
@@ -16,8 +17,8 @@ constexpr PyModelEntry kModels[] = {
     {"StfClyBW", nullptr, true, R::UsesEquivalentDepth},
     {"StfClyAW", nullptr, true, R::UsesEquivalentDepth},
     {"StfClyAK", nullptr, true, R::UsesEquivalentDepth},
-    {"Sand    ", nullptr, true, R::UsesEquivalentDepth},
-    {"API Sand", nullptr, true, R::UsesEquivalentDepth},
+    {"Sand    ", Compute_PY_Sand, true, R::UsesEquivalentDepth},
+    {"API Sand", Compute_PY_APISand, true, R::UsesEquivalentDepth},
     {"Liq Sand", nullptr, true, R::UsesEquivalentDepth},
     {"WeakRock", nullptr, true, R::BlocksItself},
     {"Vuggy LS", nullptr, true, R::Blocks},
