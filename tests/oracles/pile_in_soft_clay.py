@@ -97,3 +97,53 @@ if __name__ == '__main__':
         y1, mmax = pile(V, M, P)
         print(f"V={V} M={M} P={P}: y1={y1!r} Mmax={mmax!r}")
         sys.stdout.flush()
+
+
+def pile_in_api_sand(V, EI=29e6 * 2549.35, b=24.0, L=720.0, n=100, phi_deg=35.0, g=60.0 / 1728.0, k=100.0):
+    """The same dense solution with API sand curves (static)."""
+    sys.path.insert(0, __file__.rsplit('/', 1)[0])
+    import sand_curves
+    N = n + 1
+    h = L / n
+    X = [(i - 1) * h for i in range(N + 1)]
+    curves = [None] + [sand_curves.api(phi_deg, g, b, k, X[i], False) if X[i] > 0 else None for i in range(1, N + 1)]
+    Es = [50000.0] * (N + 1)
+    y = [0.0] * (N + 4)
+    idx = lambda i: i + 1
+    for it in range(1000):
+        size = N + 4
+        A = [[0.0] * size for _ in range(size)]
+        rhs = [0.0] * size
+        row = 0
+        for i in range(1, N + 1):
+            for off, c in ((-2, EI), (-1, -4 * EI), (0, 6 * EI + Es[i] * h ** 4), (1, -4 * EI), (2, EI)):
+                A[row][idx(i + off)] += c
+            row += 1
+        A[row][idx(3)], A[row][idx(2)], A[row][idx(0)], A[row][idx(-1)] = 1.0, -2.0, 2.0, -1.0
+        rhs[row] = 2 * V * h ** 3 / EI
+        row += 1
+        A[row][idx(2)], A[row][idx(1)], A[row][idx(0)] = 1.0, -2.0, 1.0
+        row += 1
+        A[row][idx(N + 1)], A[row][idx(N)], A[row][idx(N - 1)] = 1.0, -2.0, 1.0
+        row += 1
+        A[row][idx(N + 2)], A[row][idx(N + 1)], A[row][idx(N - 1)], A[row][idx(N - 2)] = 1.0, -2.0, 2.0, -1.0
+        new = solve_dense(A, rhs)
+        change = max(abs(new[i] - y[i]) for i in range(idx(1), idx(N) + 1))
+        y = new
+        if change < 1e-11 and it >= 5:
+            break
+        for i in range(1, N + 1):
+            yr = abs(y[idx(i)])
+            if curves[i] is None:
+                Es[i] = 0.0
+            elif yr < 1e-14:
+                Es[i] = k * X[i]
+            else:
+                Es[i] = curves[i]['p'](yr) / yr
+    moments = [EI * (y[idx(i + 1)] - 2 * y[idx(i)] + y[idx(i - 1)]) / h ** 2 for i in range(1, N)]
+    return y[idx(1)], max(abs(m) for m in moments)
+
+
+if __name__ == '__main__':
+    y1, mmax = pile_in_api_sand(20000.0)
+    print(f"API sand V=20000: y1={y1!r} Mmax={mmax!r}")

@@ -177,5 +177,53 @@ TEST(WholeRun, ElasticSubgradeMatchesTheClosedForm) {
     }
 }
 
+// An elastic pile in API sand through the whole run, against the independent
+// dense solution of tests/oracles/pile_in_soft_clay.py (pile_in_api_sand),
+// and its printed curves against the API equations.
+TEST(WholeRun, ElasticPileInApiSand) {
+    const std::string input =
+        "DROVIP6\nTITLE\nElastic pile in API sand\n\n\n\n\nOPTIONS\nUnits USCS\nUseLRFD NO\nComputeKmatrix NO\n"
+        "UseTipShear NO\nUseSoilMovement NO\nUsePYModifiers NO\nComputeEIOnly NO\nLoading STATIC     0\n"
+        "MaxIterations 500\nMaxDeflection 10.0\nTolerance 1.0E-6\nIncrements 100\nPrintSummaryOnly NO\n"
+        "PrintIncrement 5\nPrintPYCurves YES\nComputeInteraction NO\nSECTIONS\n1\n1\n11\n60.0\n2\n29000000.0\n"
+        "24.0\n24.0\n36.91\n36.91\n2549.35\n2549.35\nSOIL LAYERS\n1\n6 0.0 70.0\n60.0 35.0 100.0\n60.0 35.0 100.0\n"
+        "LOADING\n1\n1 1 20000.0 0.0 0.0 1\n0\nDEPTHS OF PRINTED P-Y CURVES\n2\n1 3.0\n2 20.0\nEND\n";
+    const auto out = runDeck(input);
+    ASSERT_EQ(out.status, 0) << out.report;
+    const auto at = out.plot.find("Line 13:");
+    const std::string line13 = out.plot.substr(out.plot.rfind('\n', at) + 1);
+    const double y1 = std::strtod(line13.substr(15, 15).c_str(), nullptr);
+    const double mmax = std::strtod(line13.substr(30, 15).c_str(), nullptr);
+    EXPECT_NEAR(y1, 0.15375124225599074, 1e-3 * 0.15375);
+    EXPECT_NEAR(mmax, 986670.8044925168, 1e-3 * 986670.8);
+
+    // Printed curves: p = A pu tanh(k z y / (A pu)) at 36 in and 240 in.
+    const double phi = 35.0 * M_PI / 180.0, gamma = 60.0 / 1728.0, b = 24.0, K0 = static_cast<double>(0.4f);
+    const double alpha = phi / 2, beta = M_PI / 4 + phi / 2;
+    const double Ka = std::pow(std::tan(M_PI / 4 - alpha), 2), Kp = std::pow(std::tan(beta), 2);
+    const double C1 = std::tan(beta) * (std::tan(alpha) * Kp +
+                                        (std::sin(beta) * (1 / std::cos(alpha) + 1) * std::tan(phi) - std::tan(alpha)) * K0);
+    const double C2 = Kp - Ka, C3 = Kp * Kp * (Kp + K0 * std::tan(phi)) - Ka;
+    std::istringstream in(out.plot);
+    int curve = 0, points = 0;
+    double z = 0.0;
+    for (std::string line; std::getline(in, line);) {
+        if (line.find("Line 7:") != std::string::npos) {
+            z = ++curve == 1 ? 36.0 : 240.0;
+            continue;
+        }
+        if (line.find("Line 8(") == std::string::npos) continue;
+        const double pu = std::min((C1 * z + C2 * b) * z * gamma, C3 * b * gamma * z);
+        const double A = std::max(static_cast<double>(0.9f), 3.0 - static_cast<double>(0.8f) * z / b);
+        const double y = std::strtod(line.substr(0, 15).c_str(), nullptr);
+        const double p = std::strtod(line.substr(15, 15).c_str(), nullptr);
+        const double expected = A * pu * std::tanh(100.0 * z * y / (A * pu));
+        EXPECT_NEAR(p, expected, 2e-5 * expected + 1e-12) << "z = " << z << ", y = " << y;
+        ++points;
+    }
+    EXPECT_EQ(points, 34);
+    EXPECT_NE(out.report.find("p-y Curve Computed Using API Sand Criteria for Static Loading"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace drovi

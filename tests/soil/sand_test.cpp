@@ -8,6 +8,7 @@
 
 #include "soil/sand_curve.h"
 #include "soil/soft_clay.h"
+#include "engine/cells.h"
 #include "soil/soil_coefficients.h"
 #include "support/test_run.h"
 
@@ -214,6 +215,45 @@ TEST(SandBelowClay, EquivalentDepthCarriesTheClaysResistance) {
         sum += w * sandCoefficientAt(z, kWidth, SandTable::StaticA) * (C1 * z + C2 * kWidth) * z * kGamma;
     }
     EXPECT_NEAR(sum * zeq0 / n / 3.0, F, 1e-4 * F);
+}
+
+}  // namespace
+}  // namespace drovi
+
+namespace drovi {
+namespace {
+
+std::string printedReese(double k, double depth) {
+    testing::TestRun t;
+    t.pile(600.0, kWidth);
+    t.layer(SoilModel::Sand, 0.0, 700.0, testing::Strength(0, 0, 35), testing::Strength(0, 0, 35), kGamma, kGamma);
+    t.model().layers[1].kTop = t.model().layers[1].kBottom = k;
+    t.discretize(50);
+    t.model().pyOutputDepthCount = 1;
+    t.model().pyOutputDepths[1] = depth;
+    Compute_PY_Sand(t.run, PyLayerCall{1, 1, 1, PyPass::CurveReport});
+    return t.report() + "\n====\n" + t.plot();
+}
+
+TEST(ReesePrintedCurve, CaseOnePointsAndDefaultK) {
+    const std::string out = printedReese(0.0, 120.0);
+    // 13 b / 480 = 0.65 in lies on the straight segment: 1260.72797 (see the published values above).
+    EXPECT_NE(out.find("        0.65000       1260.72797\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("kpy                                                    =       75.053 lbs/in**3\n"),
+              std::string::npos);
+    EXPECT_NE(out.find("\nThe above p-y curve was computed using internal default values of k.\n\n"),
+              std::string::npos);
+    EXPECT_EQ(out.find("   *"), std::string::npos);
+    EXPECT_NE(out.find("Line 7:  p-y curve depth in sand, no. p-y points on curve no. 1\n"), std::string::npos);
+    EXPECT_NE(out.find("): y, p, for sand\n"), std::string::npos);
+}
+
+TEST(ReesePrintedCurve, CaseThreeFollowsTheInitialLine) {
+    const std::string out = printedReese(2.0, 60.0);  // yk > yu: p = kx y up to pu
+    // Point 15 is pu/kx + b/2, point 16 pu/kx + b; point 2 is (pu/kx)/14.
+    const double kx = 2.0 * 60.0, pu = 666.9860263169062;
+    EXPECT_NE(out.find(RealCell(pu / kx / 14, 12) + "     " + RealCell(pu / 14, 12) + "\n"), std::string::npos) << out;
+    EXPECT_NE(out.find(RealCell(pu / kx + 12.0, 12) + "     " + RealCell(pu, 12) + "\n"), std::string::npos) << out;
 }
 
 }  // namespace
