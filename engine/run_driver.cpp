@@ -2,28 +2,27 @@
 
 #include <cstdio>
 #include <exception>
-#include <memory>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <system_error>
 #include <vector>
 
+#include "engine/edit_format.h"
 #include "engine/names_file.h"
 #include "engine/report_head.h"
 #include "engine/run.h"
 #include "input/input_file.h"
 #include "input/readers.h"
-#include "model/unit_conversion.h"
-#include "report/plot_records.h"
-#include "report/load_case_report.h"
-#include "report/response_summary.h"
-#include "report/warning_summary.h"
-#include "engine/edit_format.h"
 #include "model/soil_model_codes.h"
+#include "model/unit_conversion.h"
 #include "pile/discretization.h"
 #include "pile/load_case.h"
+#include "report/load_case_report.h"
+#include "report/plot_records.h"
+#include "report/response_summary.h"
+#include "report/warning_summary.h"
 #include "section/section_driver.h"
-#include "soil/py_framework.h"
 #include "soil/py_models.h"
 
 namespace drovi {
@@ -37,7 +36,7 @@ void startupError(Run& run, int number, const std::string& text) {
 
 bool isBlank(const std::string& s) { return s.find_first_not_of(' ') == std::string::npos; }
 
-// Step 2: the six names of the run.
+// The six names of the run.
 void readNames(Run& run) {
     const auto result = ReadNamesFile(OpenName(run.workingDirectory, kNamesFile), run.files);
     if (!result.opened) return startupError(run, 2, "Contents of file NAMES.DAT is corrupted.");
@@ -49,7 +48,7 @@ void readNames(Run& run) {
     if (result.missingLine > 0) startupError(run, 2 + result.missingLine, kCorrupted[result.missingLine - 1]);
 }
 
-// Step 3: none of the four file names may be blank.
+// None of the four file names may be blank.
 void checkNames(Run& run) {
     const std::pair<const std::string*, const char*> names[] = {
         {&run.files.input, "Input data filename information corrupted. No analysis performed."},
@@ -72,7 +71,7 @@ bool sameFile(const std::string& a, const std::string& b) {
     return ca == cb;
 }
 
-// Step 4: the input is read into memory, then the three output files are
+// The input is read into memory, then the three output files are
 // created. An output that names the same file as the input or as another
 // output would destroy or mix them, so the run refuses it before writing.
 void openFiles(Run& run) {
@@ -112,7 +111,7 @@ void openFiles(Run& run) {
     }
 }
 
-// Step 5: an empty input file.
+// An empty input file.
 void checkInputSize(Run& run) {
     if (run.input.size() != 0) return;
     run.log.blank(2);
@@ -123,7 +122,7 @@ void checkInputSize(Run& run) {
     run.terminate(ErrorCode::Input(25));
 }
 
-// Step 6: the tag selects the reader. True when an older format was read.
+// The tag selects the reader. True when an older format was read.
 bool readInput(Run& run) {
     const std::string tag = ReadFormatTag(run.input);
     if (tag == kCurrentFormatTag) {
@@ -139,7 +138,7 @@ bool readInput(Run& run) {
     return true;
 }
 
-// Step 7: report head and the first plot record.
+// Report head and the first plot record.
 void writeHead(Run& run) {
     const int units = static_cast<int>(run.model->options.unitSystem);
     run.unitsSI = units == static_cast<int>(UnitSystem::SI);
@@ -148,7 +147,7 @@ void writeHead(Run& run) {
     WritePlotLine1(run.plot, *run.model);
 }
 
-// Step 8: internal units, once.
+// Internal units, once.
 void convertUnits(Run& run, bool legacyFormat) {
     if (run.model->options.unitSystem == UnitSystem::USCS)
         ConvertUscsUnits(*run.model);
@@ -201,7 +200,7 @@ void sectionHeader(Run& run) {
     r.blank();
 }
 
-// Steps 9 and 10: the bending-stiffness table of every section.
+// The bending-stiffness table of every section.
 void analyseSections(Run& run, bool stiffnessOnly) {
     const int count = run.model->sectionCount;
     for (int s = 1; s <= count; ++s) {
@@ -216,7 +215,7 @@ void analyseSections(Run& run, bool stiffnessOnly) {
     }
 }
 
-// Step 11: the load cases.
+// The load cases.
 void runLoadCases(Run& run) {
     auto& m = *run.model;
     const bool curvesRequested = m.options.printPYCurves;
@@ -243,7 +242,7 @@ void runLoadCases(Run& run) {
     }
 }
 
-// Steps 9 to 12.
+// Everything after the conversion: sections, load cases and summaries.
 void analyse(Run& run) {
     auto& m = *run.model;
     checkAvailable(run);
@@ -266,12 +265,7 @@ void execute(Run& run) {
     }
     const bool legacyFormat = readInput(run);
     if (run.failed()) return;
-    writeHead(run);
-    if (run.failed()) return;
-    // The older formats keep soil movements in millimetres until now.
-    convertUnits(run, legacyFormat);
-    if (run.failed()) return;
-    analyse(run);
+    AnalyseInput(run, legacyFormat);
 }
 
 void writeStatusLine(Run& run, const char* text) {
@@ -282,7 +276,7 @@ void writeStatusLine(Run& run, const char* text) {
     }
 }
 
-// Step 13: the status line, the warning summary and the result.
+// The status line, the warning summary and the result.
 int finish(Run& run) {
     const int status = run.status.value();
     if (status >= 100 && status <= 199) writeStatusLine(run, "The analysis ended due to an input error. ");
@@ -303,6 +297,15 @@ int finish(Run& run) {
 }
 
 }  // namespace
+
+void AnalyseInput(Run& run, bool legacyFormat) {
+    writeHead(run);
+    if (run.failed()) return;
+    // The older formats keep soil movements in millimetres until now.
+    convertUnits(run, legacyFormat);
+    if (run.failed()) return;
+    analyse(run);
+}
 
 int RunAnalysis(const Environment& environment) {
     // A run holds every table of the analysis: on the heap, not the stack.

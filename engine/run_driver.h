@@ -10,4 +10,9 @@ namespace drovi {
 // result (0 for a clean run).
 int RunAnalysis(const Environment& environment);
 
+struct Run;
+// Everything after the input has been read: report head, conversion to
+// internal units, section tables, load cases and summaries.
+void AnalyseInput(Run& run, bool legacyFormat);
+
 }  // namespace drovi

@@ -1,6 +1,5 @@
 // libFuzzer target: any bytes as an input data file must end in an orderly
-// way, with a status of 0 or an input error, and never touch memory outside
-// the model's tables.
+// way, reading and analysing, and never touch memory outside the tables.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -9,7 +8,7 @@
 #include "engine/run.h"
 #include "input/input_file.h"
 #include "input/readers.h"
-#include "model/unit_conversion.h"
+#include "engine/run_driver.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const drovi::FixedEnvironment env("/tmp", drovi::LocalTime{});
@@ -22,11 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     drovi::ReadCurrentFormat(run);
     const int status = run.status.value();
     if (status != 0 && (status < 100 || status > 199)) std::abort();
-    if (status == 0) {
-        if (run.model->options.unitSystem == drovi::UnitSystem::USCS)
-            drovi::ConvertUscsUnits(*run.model);
-        else
-            drovi::ConvertSiUnits(*run.model, false);
-    }
+    if (status != 0) return 0;
+    // What reads cleanly goes on through the analysis, which must end in order too.
+    drovi::AnalyseInput(run, false);
+    const int end = run.status.value();
+    if (end != 0 && end != 99 && end != 999 && (end < 100 || end > 299)) std::abort();
     return 0;
 }
