@@ -19,6 +19,29 @@ constexpr double kNoFriction = 1e-10;
 constexpr double kGroundAboveHead = f(-0.00001f);
 constexpr double kTinyDeflection = 1e-14;
 
+// What both criteria read at a node.
+struct SandNode {
+    NodeDepths d;
+    double y = 0.0;  // the deflection for the slope rule
+    double b = 0.0, gamma = 0.0, phiDegrees = 0.0, phi = 0.0, pm = 1.0, ym = 1.0;
+};
+
+// False when a look-up ended the run.
+bool readNode(Run& run, const PyLayerCall& call, int g, SandNode& n) {
+    const auto& m = *run.model;
+    n.d = DepthsOfNode(run, call, g);
+    n.y = call.pass == PyPass::Analysis ? run.nodes.y[g] : DeflectionAtDepth(run, n.d.x);
+    n.b = pilePropertiesAt(m, n.d.s).width;
+    n.gamma = averageUnitWeight(run, n.d.x);
+    if (run.failed()) return false;
+    n.phiDegrees = frictionAngleAtDepth(run, n.d.x);
+    if (run.failed()) return false;
+    n.phi = n.phiDegrees * kDegrees;
+    n.pm = pMultiplierAt(m, n.d.s);
+    n.ym = yMultiplierAt(m, n.d.s);
+    return true;
+}
+
 bool unusualFriction(double phi) { return phi < 20.0 * kDegrees || phi > 48.0 * kDegrees; }
 
 void runtimeError13(Run& run) {
@@ -93,17 +116,11 @@ void Compute_PY_Sand(Run& run, const PyLayerCall& call) {
     const double theta = m.slopeMinusBatter;
     const double t = std::fabs(theta);
     for (int g = call.first; g <= call.last; ++g) {
-        const NodeDepths d = DepthsOfNode(run, call, g);
-        const double x = d.x;
-        const double y = analysis ? run.nodes.y[g] : DeflectionAtDepth(run, x);
-        const double b = pilePropertiesAt(m, d.s).width;
-        const double gamma = averageUnitWeight(run, x);
-        if (run.failed()) return;
-        const double phiDegrees = frictionAngleAtDepth(run, x);
-        if (run.failed()) return;
-        const double phi = phiDegrees * kDegrees;
-        const double pm = pMultiplierAt(m, d.s);
-        const double ym = yMultiplierAt(m, d.s);
+        SandNode node;
+        if (!readNode(run, call, g, node)) return;
+        const NodeDepths& d = node.d;
+        const double x = d.x, y = node.y, b = node.b, gamma = node.gamma;
+        const double phiDegrees = node.phiDegrees, phi = node.phi, pm = node.pm, ym = node.ym;
         double k = 0.0;
         bool defaultK = false;
         if (!layerK(run, L, x, phiDegrees, gamma, k, defaultK)) return;
@@ -306,17 +323,11 @@ void Compute_PY_APISand(Run& run, const PyLayerCall& call) {
     const double theta = m.slopeMinusBatter;
     const double t = std::fabs(theta);
     for (int g = call.first; g <= call.last; ++g) {
-        const NodeDepths d = DepthsOfNode(run, call, g);
-        const double x = d.x;
-        const double y = analysis ? run.nodes.y[g] : DeflectionAtDepth(run, x);
-        const double b = pilePropertiesAt(m, d.s).width;
-        const double gamma = averageUnitWeight(run, x);
-        if (run.failed()) return;
-        const double phiDegrees = frictionAngleAtDepth(run, x);
-        if (run.failed()) return;
-        const double phi = phiDegrees * kDegrees;
-        const double pm = pMultiplierAt(m, d.s);
-        const double ym = yMultiplierAt(m, d.s);
+        SandNode node;
+        if (!readNode(run, call, g, node)) return;
+        const NodeDepths& d = node.d;
+        const double x = d.x, y = node.y, b = node.b, gamma = node.gamma;
+        const double phiDegrees = node.phiDegrees, phi = node.phi, pm = node.pm, ym = node.ym;
         if (unusualFriction(phi)) RecordWarning(run.warnings, kWarningApiFrictionAngle);
         double k = SandLayerK(m.layers[L], x);
         bool defaultK = k < 0.0;
