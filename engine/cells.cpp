@@ -69,4 +69,9 @@ void WriteText10(OutputChannel& report, std::string_view s) { report.write(fixed
 
 void EndLine(OutputChannel& report) { report.endLine(); }
 
+std::string LabelAt56(std::string label) {
+    label.resize(55, ' ');
+    return label + "= ";
+}
+
 }  // namespace drovi

@@ -2,6 +2,7 @@
 // None ends the line unless it says so.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace drovi {
@@ -23,5 +24,8 @@ void WriteText8(OutputChannel& report, std::string_view s);
 // Exactly 10 characters.
 void WriteText10(OutputChannel& report, std::string_view s);
 void EndLine(OutputChannel& report);
+
+// A property line's label: blank-padded so that "= " stands at column 56.
+std::string LabelAt56(std::string label);
 
 }  // namespace drovi

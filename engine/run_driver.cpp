@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/edit_format.h"
+#include "engine/messages.h"
 #include "engine/names_file.h"
 #include "engine/report_head.h"
 #include "engine/run.h"
@@ -41,9 +42,12 @@ void readNames(Run& run) {
     const auto result = ReadNamesFile(OpenName(run.workingDirectory, kNamesFile), run.files);
     if (!result.opened) return startupError(run, 2, "Contents of file NAMES.DAT is corrupted.");
     static constexpr const char* kCorrupted[] = {
-        "The name of the input data file is corrupted.", "The name of the output report file is corrupted.",
-        "The name of the plot output file is corrupted.", "Name of runtime message file is corrupted",
-        "User name is corrupted", "User company name is corrupted",
+        "The name of the input data file is corrupted.",
+        "The name of the output report file is corrupted.",
+        "The name of the plot output file is corrupted.",
+        "Name of runtime message file is corrupted",
+        "User name is corrupted",
+        "User company name is corrupted",
     };
     if (result.missingLine > 0) startupError(run, 2 + result.missingLine, kCorrupted[result.missingLine - 1]);
 }
@@ -97,17 +101,19 @@ void openFiles(Run& run) {
         case InputFile::LoadResult::Ok:
             break;
         case InputFile::LoadResult::CannotOpen:
-            return startupError(run, 18, "The input data file " + files[0].path +
-                                             " cannot be opened. No analysis performed.");
+            return startupError(run, 18,
+                                "The input data file " + files[0].path + " cannot be opened. No analysis performed.");
         case InputFile::LoadResult::TooLarge:
-            return startupError(run, 18, "The input data file " + files[0].path +
-                                             " is larger than any input data file can be. No analysis performed.");
+            return startupError(run, 18,
+                                "The input data file " + files[0].path +
+                                    " is larger than any input data file can be. No analysis performed.");
     }
     OutputChannel* outputs[] = {&run.report, &run.plot, &run.log};
     for (int k = 0; k < 3; ++k) {
         if (!outputs[k]->open(files[k + 1].path))
-            return startupError(run, 18, std::string("The ") + files[k + 1].role + " file " + files[k + 1].path +
-                                             " cannot be created. No analysis performed.");
+            return startupError(run, 18,
+                                std::string("The ") + files[k + 1].role + " file " + files[k + 1].path +
+                                    " cannot be created. No analysis performed.");
     }
 }
 
@@ -162,8 +168,8 @@ void checkAvailable(Run& run) {
     std::vector<std::string> missing;
     for (int j = 1; j <= m.layerCount; ++j)
         if (!PyModelAvailable(m.layers[j].model))
-            missing.push_back("p-y curves of soil model " + Trimmed(SoilModelCode8(m.layers[j].model)) +
-                              " (layer " + edit::I0(j) + ")");
+            missing.push_back("p-y curves of soil model " + Trimmed(SoilModelCode8(m.layers[j].model)) + " (layer " +
+                              edit::I0(j) + ")");
     if (m.options.useLRFD) missing.push_back("LRFD load combinations");
     if (m.options.computeKmatrix) missing.push_back("the pile-head stiffness matrix");
     for (int c = 1; c <= m.loadCount; ++c)
@@ -172,15 +178,12 @@ void checkAvailable(Run& run) {
             break;
         }
     if (missing.empty()) return;
-    for (OutputChannel* out : {&run.log, &run.report}) {
-        out->blank(2);
-        out->line("**** Runtime Error No. 12 ****");
-        out->blank();
-        out->line("Problem:  The input asks for computations that are not yet part of this version of the engine:");
-        for (const auto& what : missing) out->line("          - " + what);
-        out->line("Solution: Remove these options or layers from the input data.");
-        out->blank();
-    }
+    std::vector<std::string> lines = {"", "", "**** Runtime Error No. 12 ****", "",
+                                      "Problem:  The input asks for computations that are not yet part of this "
+                                      "version of the engine:"};
+    for (const auto& what : missing) lines.push_back("          - " + what);
+    lines.insert(lines.end(), {"Solution: Remove these options or layers from the input data.", ""});
+    WriteMessage(run, MessageTo::LogThenReport, lines);
     run.terminate(ErrorCode::Runtime(12));
 }
 
@@ -268,13 +271,7 @@ void execute(Run& run) {
     AnalyseInput(run, legacyFormat);
 }
 
-void writeStatusLine(Run& run, const char* text) {
-    for (OutputChannel* out : {&run.log, &run.report}) {
-        out->blank();
-        out->line(text);
-        out->blank();
-    }
-}
+void writeStatusLine(Run& run, const char* text) { WriteMessage(run, MessageTo::LogThenReport, {"", text, ""}); }
 
 // The status line, the warning summary and the result.
 int finish(Run& run) {
@@ -316,12 +313,9 @@ int RunAnalysis(const Environment& environment) {
     } catch (const std::exception& e) {
         // Nothing in the run is expected to throw; if something does (memory
         // exhausted), the run still ends in order with a numbered error.
-        for (OutputChannel* out : {&run.log, &run.report}) {
-            out->blank(2);
-            out->line("**** Runtime Error No. 21 ****");
-            out->blank();
-            out->line(std::string("An internal error stopped the analysis: ") + e.what());
-        }
+        WriteMessage(run, MessageTo::LogThenReport,
+                     {"", "", "**** Runtime Error No. 21 ****", "",
+                      std::string("An internal error stopped the analysis: ") + e.what()});
         run.terminate(ErrorCode::Runtime(21));
     }
     return finish(run);

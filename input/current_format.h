@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "engine/messages.h"
 #include "input/record_reader.h"
 
 namespace drovi {
@@ -26,9 +27,6 @@ void ReadPrintedPyDepths(RecordReader& in);
 // After END: the ascending distinct axial thrusts for the moment-curvature
 // tables (kips in USCS).
 void BuildAxialThrustList(AnalysisModel& model);
-
-// Writes the lines to the report (and the run log first when `alsoLog`).
-void WriteLines(Run& run, std::initializer_list<std::string> lines, bool alsoLog = false);
 
 // The unrecognized-line message (report, then run log) and input error 99.
 void ReportUnrecognizedLine(Run& run, const std::string& line);

@@ -38,12 +38,6 @@ constexpr Heading kHeadings[] = {
 
 }  // namespace
 
-void WriteLines(Run& run, std::initializer_list<std::string> lines, bool alsoLog) {
-    if (alsoLog)
-        for (const auto& l : lines) run.log.line(l);
-    for (const auto& l : lines) run.report.line(l);
-}
-
 bool ReadCount(RecordReader& in, int& count, const char* what, int lo, int hi) {
     if (!in.values({ValueItem::Int(count, what)})) return false;
     if (count < lo || count > hi) {
@@ -56,11 +50,9 @@ bool ReadCount(RecordReader& in, int& count, const char* what, int lo, int hi) {
 void ReportUnrecognizedLine(Run& run, const std::string& line) {
     std::string padded = line;
     padded.resize(kTextRecordLength, ' ');
-    for (OutputChannel* out : {&run.report, &run.log})
-        for (const std::string& l : {std::string(), std::string(), std::string("***** INPUT ERROR *****"),
-                                     std::string(), std::string("The following line is unrecognized or is out-of-order"),
-                                     std::string(), padded, std::string(), std::string()})
-            out->line(l);
+    WriteMessage(run, MessageTo::ReportThenLog,
+                 {"", "", "***** INPUT ERROR *****", "", "The following line is unrecognized or is out-of-order", "",
+                  padded, "", ""});
     run.terminate(ErrorCode::Input(99));
 }
 

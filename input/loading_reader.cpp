@@ -15,7 +15,7 @@ constexpr double kPoundsPerKip = 1000.0;
 constexpr double kMillimetresPerMetre = 1000.0;
 
 bool fail(Run& run, int error, std::initializer_list<std::string> lines, bool alsoLog = false) {
-    WriteLines(run, lines, alsoLog);
+    WriteMessage(run, alsoLog ? MessageTo::LogThenReport : MessageTo::Report, lines);
     run.terminate(ErrorCode::Input(error));
     return false;
 }

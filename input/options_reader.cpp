@@ -35,7 +35,7 @@ bool readSwitch(RecordReader& in, std::string_view keyword, bool& value,
         value = false;
         return true;
     }
-    WriteLines(in.run(), message);
+    WriteMessage(in.run(), MessageTo::Report, message);
     in.run().terminate(ErrorCode::Input(95));
     return false;
 }
@@ -72,7 +72,7 @@ bool readLoadingType(RecordReader& in) {
     } else if (type == "STATIC") {
         o.cyclic = false;
     } else {
-        WriteLines(in.run(), {"INPUT ERROR - Unrecognized command for loading type option"});
+        WriteMessage(in.run(), MessageTo::Report, {"INPUT ERROR - Unrecognized command for loading type option"});
         in.run().terminate(ErrorCode::Input(95));
         return false;
     }
@@ -99,7 +99,7 @@ bool readIterations(RecordReader& in) {
                                           " and is less than 30 iteractions"
                                     : "Problem: Input value for iterations limit = " + n +
                                           " and is more than 1,000 iteractions";
-    WriteLines(in.run(), {"***** Input Data Error No. 95 *****", "", problem,
+    WriteMessage(in.run(), MessageTo::Report, {"***** Input Data Error No. 95 *****", "", problem,
                           "Solution:  Correct input value to be between 30 and 1000 iterations.", "", ""});
     in.run().terminate(ErrorCode::Input(95));
     return false;
@@ -127,10 +127,8 @@ bool readTolerance(RecordReader& in) {
     };
     const char* recommendation = error <= 66 ? "The recommended value for convergence tolerance is 0.00001 inches."
                                              : "The recommended value for convergence tolerance is 2.54E-7 meters.";
-    WriteLines(in.run(),
-               {"", "**** Input Data Error No. " + edit::I0(error) + " ****", "", kProblem[error - 65], recommendation,
-                ""},
-               true);
+    WriteMessage(in.run(), MessageTo::LogThenReport, {"", "**** Input Data Error No. " + edit::I0(error) + " ****", "", kProblem[error - 65], recommendation,
+                ""});
     in.run().terminate(ErrorCode::Input(error));
     return false;
 }
@@ -139,20 +137,16 @@ bool readIncrements(RecordReader& in) {
     auto& o = in.run().model->options;
     if (!in.values({ValueItem::Skip(), ValueItem::Int(o.pileIncrements, "number of pile increments")})) return false;
     if (o.pileIncrements < kMinIncrements) {
-        WriteLines(in.run(),
-                   {"**** Input Data Error No. 55 ****", "", "Problem:  The number of pile increments is less than 40.",
+        WriteMessage(in.run(), MessageTo::LogThenReport, {"**** Input Data Error No. 55 ****", "", "Problem:  The number of pile increments is less than 40.",
                     "",
                     "Solution: Increase the number of pile increments to more than 40, preferably more than 100 "
-                    "increments."},
-                   true);
+                    "increments."});
         in.run().terminate(ErrorCode::Input(55));
         return false;
     }
     if (o.pileIncrements > kMaxIncrements) {
-        WriteLines(in.run(),
-                   {"**** Input Data Error No. 56 ****", "", "Problem:  The number of pile increments is more than 500.",
-                    "", "Solution: Limit the number of pile increments to 500 or less."},
-                   true);
+        WriteMessage(in.run(), MessageTo::LogThenReport, {"**** Input Data Error No. 56 ****", "", "Problem:  The number of pile increments is more than 500.",
+                    "", "Solution: Limit the number of pile increments to 500 or less."});
         in.run().terminate(ErrorCode::Input(56));
         return false;
     }
@@ -175,7 +169,7 @@ bool readInteraction(RecordReader& in) {
     } else if (code == "Eurocode2") {
         o.interactionCode = 3;
     } else {
-        WriteLines(in.run(), {"INPUT ERROR - Unrecognized command for interaction code option"});
+        WriteMessage(in.run(), MessageTo::Report, {"INPUT ERROR - Unrecognized command for interaction code option"});
         in.run().terminate(ErrorCode::Input(95));
         return false;
     }

@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "engine/edit_format.h"
+#include "engine/messages.h"
 
 namespace drovi {
 
@@ -137,8 +138,8 @@ void RecordReader::tokenize() {
             // r*v: v repeated r times (r* alone: r null values).
             const auto star = t.text.find('*');
             int repeat = 0;
-            if (star != std::string::npos && star > 0 && ParseInteger(t.text.substr(0, star), repeat) &&
-                repeat > 0 && repeat <= kMaxBars) {
+            if (star != std::string::npos && star > 0 && ParseInteger(t.text.substr(0, star), repeat) && repeat > 0 &&
+                repeat <= kMaxBars) {
                 const std::string v = t.text.substr(star + 1);
                 for (int k = 0; k < repeat; ++k) tokens_.push_back(Token{v, v.empty(), false});
             } else {
@@ -210,45 +211,32 @@ bool RecordReader::values(std::initializer_list<ValueItem> items) {
 }
 
 void RecordReader::unreadableValue(const std::string& what, const std::string& token) {
-    for (OutputChannel* out : {&run_.report, &run_.log}) {
-        out->blank();
-        out->line("**** Input Data Error No. 32 ****");
-        out->blank();
-        out->line("Problem:  Line " + edit::I0(lineNumber()) + " of the input data file, in section " + section_ +
-                  ", should give");
-        out->line("          the " + what + ", but \"" + token + "\" was found:");
-        out->line("          " + record_);
-        out->line("Solution: Correct this value in the input data file.");
-        out->blank();
-    }
+    WriteMessage(run_, MessageTo::ReportThenLog,
+                 {"", "**** Input Data Error No. 32 ****", "",
+                  "Problem:  Line " + edit::I0(lineNumber()) + " of the input data file, in section " + section_ +
+                      ", should give",
+                  "          the " + what + ", but \"" + token + "\" was found:", "          " + record_,
+                  "Solution: Correct this value in the input data file.", ""});
     run_.terminate(ErrorCode::Input(kErrorUnreadableValue));
 }
 
 void RecordReader::endOfFile(const char* expecting) {
-    for (OutputChannel* out : {&run_.report, &run_.log}) {
-        out->blank();
-        out->line("**** Input Data Error No. 33 ****");
-        out->blank();
-        out->line("Problem:  The input data file ends after line " + edit::I0(lineNumber()) +
-                  (section_.empty() ? std::string() : ", in section " + section_ + ","));
-        out->line("          where " + std::string(expecting) + " was expected.");
-        out->line("Solution: Complete the input data file; its last line must be END.");
-        out->blank();
-    }
+    WriteMessage(run_, MessageTo::ReportThenLog,
+                 {"", "**** Input Data Error No. 33 ****", "",
+                  "Problem:  The input data file ends after line " + edit::I0(lineNumber()) +
+                      (section_.empty() ? std::string() : ", in section " + section_ + ","),
+                  "          where " + std::string(expecting) + " was expected.",
+                  "Solution: Complete the input data file; its last line must be END.", ""});
     run_.terminate(ErrorCode::Input(kErrorEndOfFile));
 }
 
 void RecordReader::countOutOfRange(const char* what, long long count, int lo, int hi) {
-    for (OutputChannel* out : {&run_.report, &run_.log}) {
-        out->blank();
-        out->line("**** Input Data Error No. 34 ****");
-        out->blank();
-        out->line("Problem:  The number of " + std::string(what) + " on line " + edit::I0(lineNumber()) +
-                  " (section " + section_ + ") is " + edit::I0(count) + ".");
-        out->line("          It must be between " + edit::I0(lo) + " and " + edit::I0(hi) + ".");
-        out->line("Solution: Correct the number in the input data file.");
-        out->blank();
-    }
+    WriteMessage(run_, MessageTo::ReportThenLog,
+                 {"", "**** Input Data Error No. 34 ****", "",
+                  "Problem:  The number of " + std::string(what) + " on line " + edit::I0(lineNumber()) + " (section " +
+                      section_ + ") is " + edit::I0(count) + ".",
+                  "          It must be between " + edit::I0(lo) + " and " + edit::I0(hi) + ".",
+                  "Solution: Correct the number in the input data file.", ""});
     run_.terminate(ErrorCode::Input(kErrorCountOutOfRange));
 }
 

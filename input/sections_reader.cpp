@@ -75,7 +75,7 @@ private:
     bool integer(int& v, const char* what) { return in_.values({ValueItem::Int(v, what)}); }
     double lengthScale() const { return si_ ? kMillimetresPerMetre : 1.0; }
     bool fail95(std::initializer_list<std::string> lines) {
-        WriteLines(run_, lines);
+        WriteMessage(run_, MessageTo::Report, lines);
         run_.terminate(ErrorCode::Input(95));
         return false;
     }
@@ -117,14 +117,12 @@ bool SectionReader::read() {
         return fail95({"", "INPUT ERROR - Unrecognized section type " + edit::I0(type) + " for section number " +
                                edit::I0(i_)});
     if (type == static_cast<int>(SectionType::Micropile)) {
-        WriteLines(run_,
-                   {"", "**** Input Data Error No. 36 ****", "",
+        WriteMessage(run_, MessageTo::LogThenReport, {"", "**** Input Data Error No. 36 ****", "",
                     "Problem:  Section " + edit::I0(i_) +
                         " is a micropile (section type 14), which this version cannot analyse.",
                     "Solution: Describe the micropile as an elastic section or as a section with user-defined",
                     "          nonlinear bending stiffness.",
-                    ""},
-                   true);
+                    ""});
         run_.terminate(ErrorCode::Input(kErrorMicropile));
         return false;
     }
@@ -410,12 +408,10 @@ bool SectionReader::readUserEI() {
 }
 
 bool SectionReader::layoutFailed(const std::string& what) {
-    WriteLines(run_,
-               {"", "**** Input Data Error No. 37 ****", "",
+    WriteMessage(run_, MessageTo::LogThenReport, {"", "**** Input Data Error No. 37 ****", "",
                 "Problem:  The bars or strands of section " + edit::I0(i_) + " cannot be placed:",
                 "          " + what + ".",
-                "Solution: Check the section dimensions, the cover, the bar size and the number of bars.", ""},
-               true);
+                "Solution: Check the section dimensions, the cover, the bar size and the number of bars.", ""});
     run_.terminate(ErrorCode::Input(kErrorBarLayout));
     return false;
 }

@@ -90,13 +90,11 @@ void ReadSoilLayers(RecordReader& in) {
                         ValueItem::Real(layer.bottomDepth, "depth of the bottom of the layer")}))
             return;
         if (layer.model < 1 || layer.model > 16) {
-            WriteLines(run,
-                       {"", "**** Input Data Error No. 35 ****", "",
+            WriteMessage(run, MessageTo::LogThenReport, {"", "**** Input Data Error No. 35 ****", "",
                         "Problem:  Soil layer " + edit::I0(b) + " on line " + edit::I0(in.lineNumber()) +
                             " has the soil model code " + edit::I0(layer.model) + ".",
                         "          The soil model codes are 1 to 16.",
-                        "Solution: Select one of the soil models for this layer.", ""},
-                       true);
+                        "Solution: Select one of the soil models for this layer.", ""});
             run.terminate(ErrorCode::Input(kErrorSoilModelCode));
             return;
         }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/edit_format.h"
+#include "engine/messages.h"
 #include "pile/discretization.h"
 #include "pile/pile_lookups.h"
 #include "pile/solver.h"
@@ -68,8 +69,7 @@ void noConvergence(Run& run) {
     r.blank();
     r.line("Maximum change in deflection    = " + edit::ES(run.loadCase.dYmax, 10, 3) + " " + len);
     r.blank();
-    r.line("Specified convergence tolerance = " + edit::ES(run.model->options.convergenceTolerance, 10, 3) + " " +
-           len);
+    r.line("Specified convergence tolerance = " + edit::ES(run.model->options.convergenceTolerance, 10, 3) + " " + len);
     r.blank();
     run.terminate(ErrorCode::Runtime(10));
 }
@@ -81,25 +81,22 @@ void thinLayer(Run& run, int j) {
     const std::string inc = run.labels.incrementLength;
     const double ratio = thickness > 0.0 ? n.length / thickness : 0.0;
     const int needed = ratio < 2e9 ? static_cast<int>(ratio) : 2000000000;
-    for (OutputChannel* out : {&run.report, &run.log}) {
-        out->blank(2);
-        out->line("**** Runtime Error No. 29 ****");
-        out->blank();
-        out->line("PROBLEM:  The thickness of layer " + edit::I0(j) + " was too thin to contain a nodal point.");
-        out->line("          This layer lacks a nodal point and this prevents the correct computation of the "
-                  "layer's p-y curves. ");
-        out->line("          The thickness of layer " + edit::I0(j) + " is " + edit::F(thickness, 9, 3) + " " + inc +
-                  " and the pile increment length is " + edit::F(n.length / n.increments, 9, 3) + " " + inc);
-        out->line("          The current number of pile increments is " + edit::I0(m.options.pileIncrements) + ".");
-        out->line("          The estimated minimum number of increments needed to get at least one nodal point in "
-                  "the layer is " + edit::I0(needed) + ".");
-        out->blank();
-        out->line("SOLUTION: Increase the number of pile increments. Up to 500 pile increments are allowed in Drovi.");
-        out->line("          If this error occurs with the maximum number of pile increments, you will need to "
-                  "combine the thinnest");
-        out->line("          soil layer with an adjacent layer.");
-        out->blank(2);
-    }
+    WriteMessage(
+        run, MessageTo::ReportThenLog,
+        {"", "", "**** Runtime Error No. 29 ****", "",
+         "PROBLEM:  The thickness of layer " + edit::I0(j) + " was too thin to contain a nodal point.",
+         "          This layer lacks a nodal point and this prevents the correct computation of the "
+         "layer's p-y curves. ",
+         "          The thickness of layer " + edit::I0(j) + " is " + edit::F(thickness, 9, 3) + " " + inc +
+             " and the pile increment length is " + edit::F(n.length / n.increments, 9, 3) + " " + inc,
+         "          The current number of pile increments is " + edit::I0(m.options.pileIncrements) + ".",
+         "          The estimated minimum number of increments needed to get at least one nodal point in "
+         "the layer is " +
+             edit::I0(needed) + ".",
+         "", "SOLUTION: Increase the number of pile increments. Up to 500 pile increments are allowed in Drovi.",
+         "          If this error occurs with the maximum number of pile increments, you will need to "
+         "combine the thinnest",
+         "          soil layer with an adjacent layer.", "", ""});
     run.status.set(229);
 }
 
@@ -245,7 +242,6 @@ void RunLoadCase(Run& run, int c) {
 
     const PileHeadLoad& load = m.loads[c];
     lc.head = {load.type, load.condition1, load.condition2, load.axialThrust};
-    lc.Vt = 0.0;
     if (nonlinearStiffness(run)) UpdateBendingStiffness(run, ThrustLevel(m, tableThrust(run)), tableThrust(run));
 
     const auto& o = m.options;
@@ -288,17 +284,14 @@ void OutputPyCurvesAtDepths(Run& run) {
         const double depth = m.pyOutputDepths[i];
         if (depth < m.groundSurfaceDepth) {
             const std::string len = run.labels.length;
-            for (OutputChannel* out : {&run.report, &run.log}) {
-                out->line("**** Input Data Error No. 23 (NON-FATAL) ****");
-                out->blank();
-                out->line("p-y curves cannot be generated at depth number " + edit::I0(i));
-                out->line("This location is " + edit::F(depth, 9, 3) + " " + len + " below the pile head and ");
-                out->line("is above the ground surface for this problem.");
-                out->blank();
-                out->line("The ground surface is " + edit::F(m.groundSurfaceDepth, 9, 3) + " " + len +
-                          " below the top of the pile.");
-                out->blank();
-            }
+            WriteMessage(run, MessageTo::ReportThenLog,
+                         {"**** Input Data Error No. 23 (NON-FATAL) ****", "",
+                          "p-y curves cannot be generated at depth number " + edit::I0(i),
+                          "This location is " + edit::F(depth, 9, 3) + " " + len + " below the pile head and ",
+                          "is above the ground surface for this problem.", "",
+                          "The ground surface is " + edit::F(m.groundSurfaceDepth, 9, 3) + " " + len +
+                              " below the top of the pile.",
+                          ""});
             edit::Record r;
             r.put(edit::ES(depth, 15, 7)).put(edit::I(0, 5)).skip(60).put("Line 7:  p-y curve depth, no. p-y points");
             run.plot.line(r.str());

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/edit_format.h"
+#include "engine/messages.h"
 #include "pile/pile_lookups.h"
 
 namespace drovi {
@@ -77,17 +78,12 @@ void eliminateFromTip(Run& run, double Rh) {
 }
 
 void pivotFailure(Run& run, int row, double pivot) {
-    for (OutputChannel* out : {&run.report, &run.log}) {
-        out->line("**** Runtime Error No. 11 ****");
-        out->blank();
-        out->line("Problem:  Solution failed due to small pivot value.");
-        out->line("          Node number = " + edit::I0(row));
-        out->line("          Pivot value = " + edit::ES(pivot, 12, 5));
-        out->blank();
-        out->line("Solution: This error usually occurs when a lateral bearing capacity failure");
-        out->line("          occurs.  Reduce the load on the pile and repeat the analysis.");
-        out->line("          You may also consider increasing pile diameter or pile length.");
-    }
+    WriteMessage(run, MessageTo::ReportThenLog,
+                 {"**** Runtime Error No. 11 ****", "", "Problem:  Solution failed due to small pivot value.",
+                  "          Node number = " + edit::I0(row), "          Pivot value = " + edit::ES(pivot, 12, 5), "",
+                  "Solution: This error usually occurs when a lateral bearing capacity failure",
+                  "          occurs.  Reduce the load on the pile and repeat the analysis.",
+                  "          You may also consider increasing pile diameter or pile length."});
     auto& w = run.solver;
     auto& r = run.report;
     r.blank(2);
@@ -273,9 +269,8 @@ void NodeResponse(Run& run, int k) {
     nd.M[k] = M;
     nd.V[k] = V;
     nd.S[k] = S;
-    nd.p[k] = m.soilMovementCount > 0
-                  ? -nd.Es[k] * (y[k] - nd.ysm[k]) - distributedLoadAverage(m, nd.X[k], h)
-                  : -nd.Es[k] * y[k];
+    nd.p[k] = m.soilMovementCount > 0 ? -nd.Es[k] * (y[k] - nd.ysm[k]) - distributedLoadAverage(m, nd.X[k], h)
+                                      : -nd.Es[k] * y[k];
 
     auto& mx = lc.maxima;
     if (std::fabs(M) > mx.moment) mx.moment = std::fabs(M), mx.momentDepth = nd.X[k];

@@ -12,12 +12,6 @@
 namespace drovi {
 namespace {
 
-// "label", blanks to column 56, "= ", the value and its unit.
-std::string at56(std::string label) {
-    label.resize(55, ' ');
-    return label + "= ";
-}
-
 void pileHeadBlock(Run& run, const LoadCaseState& lc) {
     const bool si = run.model->options.unitSystem == UnitSystem::SI;
     auto& r = run.report;
@@ -28,17 +22,17 @@ void pileHeadBlock(Run& run, const LoadCaseState& lc) {
         case HeadType::ShearAndMoment:
             r.line("Pile-head conditions are Shear and Moment (Loading Type 1)");
             r.blank();
-            r.line(at56("Horizontal shear force at pile head") + fixed(h.condition1, 3) + (si ? " kN" : " lbs"));
-            r.line(at56("Applied moment at pile head        ") + fixed(h.condition2, 3) + (si ? " kN-m" : " in-lbs"));
-            r.line(at56("Axial thrust load on pile head     ") + fixed(h.P, 3) + (si ? " kN" : " lbs"));
+            r.line(LabelAt56("Horizontal shear force at pile head") + fixed(h.condition1, 3) + (si ? " kN" : " lbs"));
+            r.line(LabelAt56("Applied moment at pile head        ") + fixed(h.condition2, 3) + (si ? " kN-m" : " in-lbs"));
+            r.line(LabelAt56("Axial thrust load on pile head     ") + fixed(h.P, 3) + (si ? " kN" : " lbs"));
             r.blank();
             break;
         case HeadType::ShearAndSlope:
             r.line("Pile-head conditions are Shear and Pile-head Rotation (Loading Type 2)");
             r.blank();
-            r.line(at56("Shear force at pile head") + fixed(h.condition1, 3) + (si ? " kN" : " lbs"));
-            r.line(at56("Rotation of pile head   ") + sci(h.condition2) + " radians");
-            r.line(at56("Axial load at pile head ") + fixed(h.P, 3) + (si ? " kN" : " lbs"));
+            r.line(LabelAt56("Shear force at pile head") + fixed(h.condition1, 3) + (si ? " kN" : " lbs"));
+            r.line(LabelAt56("Rotation of pile head   ") + sci(h.condition2) + " radians");
+            r.line(LabelAt56("Axial load at pile head ") + fixed(h.P, 3) + (si ? " kN" : " lbs"));
             r.blank();
             r.line(h.condition2 == 0.0 ? "(Zero slope for this load indicates fixed-head conditions)"
                                        : "(Non-zero slope for this load does indicates rotated pile-head condition)");
@@ -46,23 +40,23 @@ void pileHeadBlock(Run& run, const LoadCaseState& lc) {
             break;
         case HeadType::ShearAndRotationalStiffness:
             r.line("Pile-head conditions are Shear and Rotational Stiffness (Loading Type 3)");
-            r.line(at56("Shear force at pile head") + fixed(h.condition1, 3) + (si ? " kN" : " lb"));
-            r.line(at56("Rotational stiffness    ") + fixed(h.condition2, 3) + (si ? " kN-m/rad" : " in-lb/rad"));
-            r.line(at56("Axial load at pile head ") + fixed(h.P, 3) + (si ? " kN" : " lbs"));
+            r.line(LabelAt56("Shear force at pile head") + fixed(h.condition1, 3) + (si ? " kN" : " lb"));
+            r.line(LabelAt56("Rotational stiffness    ") + fixed(h.condition2, 3) + (si ? " kN-m/rad" : " in-lb/rad"));
+            r.line(LabelAt56("Axial load at pile head ") + fixed(h.P, 3) + (si ? " kN" : " lbs"));
             r.blank();
             break;
         case HeadType::DeflectionAndMoment:
             r.line("Pile-head conditions are Displacement and Moment (Loading Type 4)");
-            r.line(at56("Displacement of pile head") + fixed(h.condition1, 6) + (si ? " meters" : " inches"));
-            r.line(at56("Moment at pile head      ") + fixed(h.condition2, 3) + (si ? " kN-m" : " in-lbs"));
-            r.line(at56("Axial load at pile head  ") + fixed(h.P, 3) + (si ? " kN" : " lbs"));
+            r.line(LabelAt56("Displacement of pile head") + fixed(h.condition1, 6) + (si ? " meters" : " inches"));
+            r.line(LabelAt56("Moment at pile head      ") + fixed(h.condition2, 3) + (si ? " kN-m" : " in-lbs"));
+            r.line(LabelAt56("Axial load at pile head  ") + fixed(h.P, 3) + (si ? " kN" : " lbs"));
             r.blank();
             break;
         case HeadType::DeflectionAndSlope:
             r.line("Pile-head conditions are Displacement and Pile-head Rotation (Loading Type 5)");
-            r.line(at56("Displacement of pile head") + fixed(h.condition1, 6) + (si ? " meters" : " inches"));
-            r.line(at56("Rotation of pile head    ") + sci(h.condition2) + " radians");
-            r.line(at56("Axial load on pile head  ") + fixed(h.P, 3) + (si ? " kN" : " lbs"));
+            r.line(LabelAt56("Displacement of pile head") + fixed(h.condition1, 6) + (si ? " meters" : " inches"));
+            r.line(LabelAt56("Rotation of pile head    ") + sci(h.condition2) + " radians");
+            r.line(LabelAt56("Axial load on pile head  ") + fixed(h.P, 3) + (si ? " kN" : " lbs"));
             r.blank();
             break;
     }

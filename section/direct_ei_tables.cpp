@@ -36,7 +36,12 @@ void line5(Run& run, const MomentCurvaturePoint& p, const char* what, int s, int
     run.plot.line(r.str());
 }
 
-double thrustValue(const Run& run, int t) { return run.model->axialThrustValues[t]; }
+// Line 4 of thrust t of section s, then a Line 5 per point of its table.
+void plotThrust(Run& run, int s, int t, const char* line4Text, const char* moment) {
+    const auto& table = run.mcTable->at(s, t);
+    line4(run, table.pointCount, run.model->axialThrustValues[t], table.momentCapacity, line4Text);
+    for (int k = 1; k <= table.pointCount; ++k) line5(run, table.points[k], moment, s, t, k);
+}
 
 void elastic(Run& run, int s) {
     const auto& e = run.model->sections[s].elastic;
@@ -55,9 +60,8 @@ void elastic(Run& run, int s) {
         }
         table.pointCount = kMaxCurvaturePoints;
         table.momentCapacity = EI * 10.0 * kMaxCurvaturePoints;  // in the input's units
-        line4(run, kMaxCurvaturePoints, thrustValue(run, t), table.momentCapacity,
-              "Line 4 : Num. Elas. M-EI-Crv Points, Axial Thrust Load, Nom. Moment Cap. for linear EI");
-        for (int k = 1; k <= kMaxCurvaturePoints; ++k) line5(run, table.points[k], "Elastic Moment", s, t, k);
+        plotThrust(run, s, t, "Line 4 : Num. Elas. M-EI-Crv Points, Axial Thrust Load, Nom. Moment Cap. for linear EI",
+                   "Elastic Moment");
     }
     run.report.line("Moment-Curvature properties derived from elastic section properties");
     run.report.blank(2);
@@ -115,9 +119,9 @@ void elasticPlastic(Run& run, int s) {
         }
         table.pointCount = kMaxCurvaturePoints;
         table.momentCapacity = Mp;  // in the input's units, like every section's capacity
-        line4(run, kMaxCurvaturePoints, thrustValue(run, t), table.momentCapacity,
-              "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load, Nom. Moment Cap. for elastic-plastic EI");
-        for (int k = 1; k <= kMaxCurvaturePoints; ++k) line5(run, table.points[k], "Elas-Plas Moment", s, t, k);
+        plotThrust(run, s, t,
+                   "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load, Nom. Moment Cap. for elastic-plastic EI",
+                   "Elas-Plas Moment");
     }
     run.report.line("Moment-curvature properties were derived from elastic-plastic section properties");
     run.report.blank(2);
@@ -161,12 +165,8 @@ void userDefined(Run& run, int s) {
         run.report.blank(2);
     }
     const int thrusts = std::min(SectionThrustCount(run), kMaxUserEIThrusts);
-    for (int t = 1; t <= thrusts; ++t) {
-        auto& table = run.mcTable->at(s, t);
-        line4(run, table.pointCount, thrustValue(run, t), table.momentCapacity,
-              "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load, Nom. Moment Cap.");
-        for (int k = 1; k <= table.pointCount; ++k) line5(run, table.points[k], "Moment", s, t, k);
-    }
+    for (int t = 1; t <= thrusts; ++t)
+        plotThrust(run, s, t, "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load, Nom. Moment Cap.", "Moment");
     if (!uscs) return;
     for (int t = 1; t <= input.thrustCount; ++t) {
         auto& table = run.mcTable->at(s, t);

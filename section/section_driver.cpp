@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/edit_format.h"
+#include "engine/messages.h"
 #include "section/direct_ei_tables.h"
 
 namespace drovi {
@@ -34,17 +35,13 @@ void Analyze_Pile_Section(Run& run, int s) {
     if (!run.mcTable) run.mcTable = std::make_unique<MomentCurvatureTable>();
     const PileSection& section = run.model->sections[s];
     if (HasDirectEITable(section.sectionType)) return Build_Direct_EI_Table(run, s);
-    for (OutputChannel* out : {&run.report, &run.log}) {
-        out->blank(2);
-        out->line("**** Runtime Error No. 12 ****");
-        out->blank();
-        out->line("Problem:  Section " + edit::I0(s) + " is a " + SectionTypeName(section.sectionType, section.coreFilled) +
-                  ". The moment-curvature analysis");
-        out->line("          of such sections is not yet part of this version of the engine.");
-        out->line("Solution: Describe the section as an elastic section, an elastic section with a specified");
-        out->line("          moment capacity, or a section with user-defined nonlinear bending stiffness.");
-        out->blank();
-    }
+    WriteMessage(run, MessageTo::ReportThenLog,
+                 {"", "", "**** Runtime Error No. 12 ****", "",
+                  "Problem:  Section " + edit::I0(s) + " is a " +
+                      SectionTypeName(section.sectionType, section.coreFilled) + ". The moment-curvature analysis",
+                  "          of such sections is not yet part of this version of the engine.",
+                  "Solution: Describe the section as an elastic section, an elastic section with a specified",
+                  "          moment capacity, or a section with user-defined nonlinear bending stiffness.", ""});
     run.terminate(ErrorCode::Runtime(12));
 }
 

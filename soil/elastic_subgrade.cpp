@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "engine/cells.h"
 #include "engine/edit_format.h"
 #include "pile/pile_lookups.h"
 #include "soil/soil_lookups.h"
@@ -13,12 +14,6 @@ constexpr const char* kLine7 = "Line 7:  p-y curve depth in elastic subgrade soi
 constexpr const char* kLine8 = "): y, p, for elastic subgrade";
 constexpr int kPoints = 17;
 
-// "label", blanks to column 56, "= ", the value and its unit.
-std::string at56(std::string label, const std::string& value, const std::string& unit = "") {
-    label.resize(55, ' ');
-    return label + "= " + value + (unit.empty() ? "" : " " + unit);
-}
-
 void printHeader(Run& run, const PyLayerCall& call, double x, double z, double b, double k, double pm, double ym) {
     const std::string len = Trimmed(run.labels.length);
     const std::string force = Trimmed(run.labels.force);
@@ -26,13 +21,13 @@ void printHeader(Run& run, const PyLayerCall& call, double x, double z, double b
     r.blank(2);
     r.line("p-y Curve for Elastic Subgrade");
     r.blank();
-    r.line(at56("Soil Layer Number", edit::I(call.layer, 10)));
-    r.line(at56("Depth below pile head", edit::F(x, 12, 3), len));
-    r.line(at56("Depth below Ground Surface", edit::F(z, 12, 3), len));
-    r.line(at56("Shaft Diameter", edit::F(b, 12, 3), len));
-    r.line(at56("Elastic Subgrade Modulus", edit::F(k, 12, 3), force + "/" + len + "**3"));
-    r.line(at56("p-multiplier", edit::F(pm, 12, 5)));
-    r.line(at56("y-multiplier", edit::F(ym, 12, 5)));
+    r.line(LabelAt56("Soil Layer Number") + edit::I(call.layer, 10));
+    r.line(LabelAt56("Depth below pile head") + edit::F(x, 12, 3) + " " + len);
+    r.line(LabelAt56("Depth below Ground Surface") + edit::F(z, 12, 3) + " " + len);
+    r.line(LabelAt56("Shaft Diameter") + edit::F(b, 12, 3) + " " + len);
+    r.line(LabelAt56("Elastic Subgrade Modulus") + edit::F(k, 12, 3) + " " + force + "/" + len + "**3");
+    r.line(LabelAt56("p-multiplier") + edit::F(pm, 12, 5));
+    r.line(LabelAt56("y-multiplier") + edit::F(ym, 12, 5));
     r.blank();
     edit::Record heading;
     heading.put("        y, " + len).tab(22).put("p, " + force + "/" + len);

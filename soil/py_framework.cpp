@@ -73,24 +73,12 @@ void WriteCurvePoint(Run& run, int i, double y, double p, std::string_view closi
     WriteRealCell(run.report, p, 12);
     run.report.write(marker);
     EndLine(run.report);
-    edit::Record r;
-    r.put(edit::ES(y, 15, 7))
-        .put(edit::ES(p, 15, 7))
-        .skip(skip)
-        .put("Line 8(")
-        .put(numberWidth > 0 ? edit::I(i, numberWidth) : edit::I0(i))
-        .put(closing);
-    run.plot.line(r.str());
+    WriteCurvePlotPoint(run, i, y, p, closing, skip, numberWidth);
 }
 
 }  // namespace drovi
 
 namespace drovi {
-
-std::string LabelAt56(std::string label) {
-    label.resize(55, ' ');
-    return label + "= ";
-}
 
 double SandLayerK(SoilLayer& layer, double x) {
     if (layer.kTop <= 0.0) {
@@ -110,9 +98,14 @@ double DeflectionAtDepth(const Run& run, double x) {
     return n.y[below - 1] + (n.y[below] - n.y[below - 1]) * f;
 }
 
-void WriteCurvePlotPoint(Run& run, int i, double y, double p, std::string_view closing) {
+void WriteCurvePlotPoint(Run& run, int i, double y, double p, std::string_view closing, int skip, int numberWidth) {
     edit::Record r;
-    r.put(edit::ES(y, 15, 7)).put(edit::ES(p, 15, 7)).skip(50).put("Line 8(").put(edit::I(i, 2)).put(closing);
+    r.put(edit::ES(y, 15, 7))
+        .put(edit::ES(p, 15, 7))
+        .skip(skip)
+        .put("Line 8(")
+        .put(numberWidth > 0 ? edit::I(i, numberWidth) : edit::I0(i))
+        .put(closing);
     run.plot.line(r.str());
 }
 

@@ -55,9 +55,6 @@ void WriteCurveHeading(Run& run);
 void WriteCurvePoint(Run& run, int i, double y, double p, std::string_view closing, int skip = 50,
                      int numberWidth = 2, std::string_view marker = "");
 
-// "label", blanks to column 56, "= ".
-std::string LabelAt56(std::string label);
-
 // The layer's initial modulus k at vertical depth x: kTop, or linear from
 // kTop to kBottom. A kTop that is not positive sets both to 0 and returns
 // a negative value: the caller takes the default.
@@ -68,6 +65,7 @@ double SandLayerK(SoilLayer& layer, double x);
 double DeflectionAtDepth(const Run& run, double x);
 
 // The p-y plot record Line 8 alone, for criteria with their own report layout.
-void WriteCurvePlotPoint(Run& run, int i, double y, double p, std::string_view closing);
+void WriteCurvePlotPoint(Run& run, int i, double y, double p, std::string_view closing, int skip = 50,
+                         int numberWidth = 2);
 
 }  // namespace drovi

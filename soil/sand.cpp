@@ -5,6 +5,7 @@
 
 #include "engine/cells.h"
 #include "engine/edit_format.h"
+#include "engine/messages.h"
 #include "pile/pile_lookups.h"
 #include "soil/sand_curve.h"
 #include "soil/soil_coefficients.h"
@@ -45,8 +46,8 @@ bool readNode(Run& run, const PyLayerCall& call, int g, SandNode& n) {
 bool unusualFriction(double phi) { return phi < 20.0 * kDegrees || phi > 48.0 * kDegrees; }
 
 void runtimeError13(Run& run) {
-    for (OutputChannel* out : {&run.report, &run.log})
-        for (const char* l : {"", "**** Runtime Error No. 13 ****", "",
+    WriteMessage(run, MessageTo::ReportThenLog,
+                 {"", "**** Runtime Error No. 13 ****", "",
                               "Problem:  General units have been selected for use in computations in      ",
                               "combination with default values of k for a layer classified as API sand    ",
                               "criteria. This combination of data cannot be used because Drovi cannot     ",
@@ -54,8 +55,7 @@ void runtimeError13(Run& run) {
                               "Solution:  You must select either US customary for SI units for the        ",
                               "units of computation to use a default value for subgrade subgrade modulus  ",
                               "for the API sand criteria or enter an appropriate proper value by entering ",
-                              "a non-zero for k."})
-            out->line(l);
+                              "a non-zero for k."});
     run.terminate(ErrorCode::Runtime(13));
 }
 
@@ -67,11 +67,6 @@ bool layerK(Run& run, int L, double x, double phiDegrees, double gamma, double& 
     if (defaultSandK(phiDegrees, gamma, run.model->options.unitSystem, k)) return true;
     runtimeError13(run);
     return false;
-}
-
-void logThenReport(Run& run, std::initializer_list<std::string> lines) {
-    for (OutputChannel* out : {&run.log, &run.report})
-        for (const auto& l : lines) out->line(l);
 }
 
 // The sloping-ground Ka, or false (with `steep`) when the slope is at least
@@ -147,7 +142,7 @@ void Compute_PY_Sand(Run& run, const PyLayerCall& call) {
         bool steep = false;
         const double sloped = slopedKa(a, theta, steep);
         if (steep) {
-            logThenReport(run, {"**** Input Data Error No. 9 ****", "",
+            WriteMessage(run, MessageTo::LogThenReport, {"**** Input Data Error No. 9 ****", "",
                                 "An error was found in the input data when computing a p-y curve using ",
                                 "the Reese sand criteria for layer " + edit::I0(L) + ".", "",
                                 "Problem:  The angle of the ground slope can not be greater than the ",
@@ -336,7 +331,7 @@ void Compute_PY_APISand(Run& run, const PyLayerCall& call) {
             if (!defaultSandK(phiDegrees, gamma, m.options.unitSystem, k)) return runtimeError13(run);
         }
         if (g != call.first && phi < kNoFriction) {
-            logThenReport(run, {"**** Input Data Error No. 1 ****", "",
+            WriteMessage(run, MessageTo::LogThenReport, {"**** Input Data Error No. 1 ****", "",
                                 "An error was detected in the input data when computing a p-y.",
                                 "curve using the API sand criteria for layer " + edit::I0(L) + ".", "",
                                 "Problem:  Zero was input for the friction angle for sand.", "",
@@ -350,7 +345,7 @@ void Compute_PY_APISand(Run& run, const PyLayerCall& call) {
             bool steep = false;
             const double sloped = slopedKa(a, theta, steep);
             if (steep) {
-                logThenReport(run, {"**** Input Data Error No. 2 ****", "",
+                WriteMessage(run, MessageTo::LogThenReport, {"**** Input Data Error No. 2 ****", "",
                                     "An error was detected in the input data when computing a p-y.",
                                     "curve using the API criteria for sand for layer " + edit::I0(L) + ".", "",
                                     "Problem:  The angle of the ground slope can not be greater ",

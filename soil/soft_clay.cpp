@@ -53,7 +53,7 @@ void headerLine(Run& run, const std::string& label, const std::string& value, co
 }
 
 void printHeader(Run& run, const PyLayerCall& call, double x, double z, double b, double c, double gamma,
-                 double eps50, const SoftClayCurve& k) {
+                 double eps50, const SoftClayCurve& k, double pm, double ym) {
     const auto& m = *run.model;
     const double N = m.options.numberOfCycles;
     const std::string len = Trimmed(run.labels.length);
@@ -81,9 +81,8 @@ void printHeader(Run& run, const PyLayerCall& call, double x, double z, double b
     headerLine(run, "pu_s                        = ", F(puStatic, 3), force + "/" + len);
     headerLine(run, "pu_d                        = ", F(9.0 * c * b, 3), force + "/" + len);
     headerLine(run, "Y50                         = ", F(k.y50, 5), len);
-    const NodeDepths d{x, x};
-    headerLine(run, "p-multiplier                = ", F(pMultiplierAt(m, d.s), 5));
-    headerLine(run, "y-multiplier                = ", F(yMultiplierAt(m, d.s), 5));
+    headerLine(run, "p-multiplier                = ", F(pm, 5));
+    headerLine(run, "y-multiplier                = ", F(ym, 5));
     if (N >= 2) {
         headerLine(run, "Number of cycles of loading = ", edit::F(N, 12, 0));
         headerLine(run, "Xr                          = ", F(k.Xr, 3), len);
@@ -183,7 +182,7 @@ void Compute_PY_SoftClay(Run& run, const PyLayerCall& call) {
             }
             continue;
         }
-        printHeader(run, call, x, z, b, c, gamma, eps50, k);
+        printHeader(run, call, x, z, b, c, gamma, eps50, k, pm, ym);
         WritePlotLine7(run, d.s, 17, kLine7, g);
         WriteCurveHeading(run);
         for (int i = 1; i <= 17; ++i) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/edit_format.h"
+#include "engine/messages.h"
 
 namespace drovi {
 namespace {
@@ -13,27 +14,18 @@ constexpr double kDepthTolerance = 1e-6;
 int strengthCount(const AnalysisModel& m) { return std::min(m.strengthPointCount, kMaxProfilePoints); }
 int unitWeightCount(const AnalysisModel& m) { return std::min(m.profilePointCount, kMaxProfilePoints); }
 
-void toBoth(Run& run, std::initializer_list<std::string> lines, bool logFirst) {
-    OutputChannel* order[2] = {&run.report, &run.log};
-    if (logFirst) std::swap(order[0], order[1]);
-    for (OutputChannel* out : order)
-        for (const auto& l : lines) out->line(l);
-}
-
 void inputError5(Run& run, double x) {
     const auto& m = *run.model;
     const int n = strengthCount(m);
     const double last = n >= 1 ? m.strengthPoints[n].strengthDepth : 0.0;
-    toBoth(run,
-           {"**** Input Data Error No. 5 ****", "", "An error was detected that is related to an incompatibility",
+    WriteMessage(run, MessageTo::ReportThenLog, {"**** Input Data Error No. 5 ****", "", "An error was detected that is related to an incompatibility",
             "between the input data defining pile embedment depth and soil ", "shear strength values versus depth.",
             "", "Problem:  The value for a pile station depth is " + edit::ES(x, 12, 4),
             "This depth is below the deepest extent of the input curve for",
             "soil shear strength versus depth at " + edit::F(last, 10, 3), "",
             "Solution:  Please revise the input data by either extending ",
             "the maximum depth for soil shear strength or shorten the ",
-            "pile to be wholly within the defined soil layers.", ""},
-           false);
+            "pile to be wholly within the defined soil layers.", ""});
     run.terminate(ErrorCode::Input(5));
 }
 
@@ -163,15 +155,13 @@ double fn_c(Run& run, double x) {
     const double x0 = pts[k - 1].strengthDepth;
     const double x1 = pts[k].strengthDepth;
     if (x1 - x0 <= 0.0) {
-        toBoth(run,
-               {"**** Input Data Error No. 60 ****", "",
+        WriteMessage(run, MessageTo::ReportThenLog, {"**** Input Data Error No. 60 ****", "",
                 "An error was found in the strength of soil input data when interpolating ",
                 "to obtain values of cohesion or uniaxial compressive strength.", "",
                 "Problem:  The depth increment between the upper and lower soil depths in a ",
                 "layer is zero.  The depth of computation is " + edit::F(x, 10, 3), "",
                 "Solution:  Examine the program output file to find the depth in question",
-                "and correct the soil layer depth values. ", ""},
-               false);
+                "and correct the soil layer depth values. ", ""});
         run.terminate(ErrorCode::Input(60));
         return 0.0;
     }
@@ -226,15 +216,13 @@ double e50AtDepth(const Run& run, double x) {
 double frictionAngleAtDepth(Run& run, double x) {
     double v = 0.0;
     if (valueAt(*run.model, x, &StrengthPoint::frictionAngle, v)) return v;
-    toBoth(run,
-           {"**** Input Data Error No. 4 ****", "", "An error was detected that is related to an incompatibility",
+    WriteMessage(run, MessageTo::ReportThenLog, {"**** Input Data Error No. 4 ****", "", "An error was detected that is related to an incompatibility",
             "between the input data defining the embedment of the pile and",
             "the maximum depth of the soil shear strength data.", "",
             "Problem:  The value for a pile station depth is " + edit::ES(x, 12, 4),
             "This depth is below the deepest extent of the input data for", "soil friction angle versus depth.", "",
             "Solution:  Please revise the input data by either extending ",
-            "the maximum depth for soil friction angle or shorten the ", "pile to correct this problem.", ""},
-           false);
+            "the maximum depth for soil friction angle or shorten the ", "pile to correct this problem.", ""});
     run.terminate(ErrorCode::Input(4));
     return 0.0;
 }
@@ -268,15 +256,13 @@ double averageStrength(Run& run, double x) {
     if (zx < 1e-6) return fn_c(run, x);
     const int n = strengthCount(m);
     if (n < 1 || x > m.strengthPoints[n].strengthDepth) {
-        toBoth(run,
-               {"**** Input Data Error No. 3 ****", "", "An error was detected that is related to an incompatibility",
+        WriteMessage(run, MessageTo::LogThenReport, {"**** Input Data Error No. 3 ****", "", "An error was detected that is related to an incompatibility",
                 "between the input data defining the embedment of the pile and",
                 "the maximum depth of the soil shear strength data.", "",
                 "The value for a pile station depth is " + edit::ES(x, 12, 4),
                 "This depth is below the deepest extent of the input data for", "soil shear strength versus depth.", "",
                 "Solution:", "Please revise the input data by either extending the maximum",
-                "depth for soil shear strength or shorten the pile to correct", "this problem.", ""},
-               true);
+                "depth for soil shear strength or shorten the pile to correct", "this problem.", ""});
         run.terminate(ErrorCode::Input(3));
         return 0.0;
     }
@@ -296,16 +282,14 @@ double averageUnitWeight(Run& run, double x) {
         return n >= 1 ? p[n].unitWeight : 0.0;
     }
     if (n < 1 || x > p[n].profileDepth) {
-        toBoth(run,
-               {"**** Input Data Error No. 15 ****", "",
+        WriteMessage(run, MessageTo::LogThenReport, {"**** Input Data Error No. 15 ****", "",
                 "An error was detected related to an incompatibility between ",
                 "the data defining pile embedment depth and effective unit ", "weights versus depth.", "",
                 "The value for a pile station depth is " + edit::ES(x, 12, 4),
                 "This depth is below the deepest extent of the input curve for", "effective unit weight versus depth.",
                 "", "Solution:", "Please revise the input data by either extending the maximum",
                 "depth for effective unit weight or shorten the length of pile",
-                "to be within the range of defined soil properties.", ""},
-               true);
+                "to be within the range of defined soil properties.", ""});
         run.terminate(ErrorCode::Input(15));
         return 0.0;
     }

@@ -52,11 +52,11 @@ public:
     }
 
     // A layer from top to bottom with strength points at both ends.
-    void layer(SoilModel model, double top, double bottom, StrengthPoint atTop, StrengthPoint atBottom,
+    void layer(SoilModel soilModel, double top, double bottom, StrengthPoint atTop, StrengthPoint atBottom,
                double gammaTop, double gammaBottom) {
-        auto& m = model_();
+        auto& m = model();
         const int b = ++m.layerCount;
-        m.layers[b] = {static_cast<int>(model), top, bottom, 0.0, 0.0};
+        m.layers[b] = {static_cast<int>(soilModel), top, bottom, 0.0, 0.0};
         atTop.strengthDepth = top;
         atBottom.strengthDepth = bottom;
         m.strengthPoints[2 * b - 1] = atTop;
@@ -76,8 +76,6 @@ public:
     }
 
 private:
-    AnalysisModel& model_() { return *run.model; }
-
     TempDir dir_;
     FixedEnvironment env_;
 
